@@ -1,0 +1,20 @@
+# Helpers shared by every subsystem's CMakeLists.
+
+# A test folder that tests never leave: no test touches the user's home or settings.
+set(ORRERY_TEST_HOME ${CMAKE_BINARY_DIR}/test-home)
+file(MAKE_DIRECTORY ${ORRERY_TEST_HOME}/config ${ORRERY_TEST_HOME}/data)
+
+include(GoogleTest)
+
+# orrery_add_test(NAME SOURCES ... LIBRARIES ...)
+# One GoogleTest executable; each test case becomes a CTest test.
+function(orrery_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE ORRERY_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT
+      "HOME=${ORRERY_TEST_HOME};XDG_CONFIG_HOME=${ORRERY_TEST_HOME}/config;XDG_DATA_HOME=${ORRERY_TEST_HOME}/data;QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
