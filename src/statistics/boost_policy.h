@@ -1,0 +1,18 @@
+#pragma once
+
+#include <boost/math/policies/policy.hpp>
+
+namespace orrery::stats_detail {
+
+// Boost.Math reports trouble by throwing unless told otherwise; the
+// distributions check their inputs themselves, so any leftover edge returns
+// a value (NaN, infinity or the best estimate) instead.
+using Policy = boost::math::policies::policy<
+    boost::math::policies::domain_error<boost::math::policies::ignore_error>,
+    boost::math::policies::pole_error<boost::math::policies::ignore_error>,
+    boost::math::policies::overflow_error<boost::math::policies::ignore_error>,
+    boost::math::policies::underflow_error<boost::math::policies::ignore_error>,
+    boost::math::policies::evaluation_error<boost::math::policies::ignore_error>,
+    boost::math::policies::rounding_error<boost::math::policies::ignore_error>>;
+
+}  // namespace orrery::stats_detail

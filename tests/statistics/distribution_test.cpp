@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "statistics/chi_square_distribution.h"
+#include "statistics/f_distribution.h"
+#include "statistics/normal_distribution.h"
+#include "statistics/t_distribution.h"
+
+namespace orrery {
+namespace {
+
+TEST(DistributionLimits, SwapsLimitsGivenInTheWrongOrder) {
+    NormalDistribution normal;
+    double a = 2.0, b = -1.0;
+    EXPECT_TRUE(normal.setLimits(a, b));
+    EXPECT_EQ(a, -1.0);
+    EXPECT_EQ(b, 2.0);
+    EXPECT_EQ(normal.lowerLimit(), -1.0);
+    EXPECT_EQ(normal.upperLimit(), 2.0);
+
+    double c = 0.5, d = 0.5;
+    EXPECT_FALSE(normal.setLimits(c, d));
+    EXPECT_EQ(normal.lowerLimit(), 0.5);
+    EXPECT_EQ(normal.upperLimit(), 0.5);
+}
+
+TEST(DegreesOfFreedom, ChiSquareRefusesOutsideOneTo280AndKeepsItsValue) {
+    ChiSquareDistribution chi;
+    EXPECT_EQ(chi.degreesOfFreedom(), 6);
+    EXPECT_EQ(chi.setDegreesOfFreedom(0),
+              (UserMessage{"INPUT ERROR", "The degrees of freedom must be >= 1"}));
+    EXPECT_EQ(chi.setDegreesOfFreedom(281),
+              (UserMessage{"OUT OF BOUNDS", "Cannot compute distribution if the degrees of freedom exceed 280."}));
+    EXPECT_EQ(chi.degreesOfFreedom(), 6);
+    EXPECT_FALSE(chi.setDegreesOfFreedom(280));
+    EXPECT_EQ(chi.degreesOfFreedom(), 280);
+    EXPECT_FALSE(chi.setDegreesOfFreedom(1));
+    EXPECT_EQ(chi.degreesOfFreedom(), 1);
+}
+
+TEST(DegreesOfFreedom, TRefusesWithItsOwnText) {
+    TDistribution t;
+    EXPECT_EQ(t.degreesOfFreedom(), 4);
+    EXPECT_EQ(t.setDegreesOfFreedom(-3),
+              (UserMessage{"INPUT ERROR", "The degrees of freedom must be >= 1"}));
+    EXPECT_EQ(t.setDegreesOfFreedom(281),
+              (UserMessage{"OUT OF BOUNDS",
+                           "Cannot compute t-distribution if the degrees of freedom exceed 280. "
+                           "Please use the Normal Distribution."}));
+    EXPECT_EQ(t.degreesOfFreedom(), 4);
+}
+
+TEST(DegreesOfFreedom, FReturnsOneLinePerRefusedDegree) {
+    FDistribution f;
+    EXPECT_EQ(f.d1(), 6);
+    EXPECT_EQ(f.d2(), 6);
+    EXPECT_EQ(f.setD1(81), "Calculation not accurate if the degrees of freedom #1 exceed 80.\n");
+    EXPECT_EQ(f.setD1(0), "The degrees of freedom #1 must be >= 1\n");
+    EXPECT_EQ(f.setD2(81), "Calculation not accurate if the degrees of freedom #2 exceed 80.\n");
+    EXPECT_EQ(f.setD2(0), "The degrees of freedom #2 must be >= 1\n");
+    EXPECT_EQ(f.d1(), 6);
+    EXPECT_EQ(f.d2(), 6);
+    EXPECT_EQ(f.setD1(80), "");
+    EXPECT_EQ(f.setD2(1), "");
+    EXPECT_EQ(f.d1(), 80);
+    EXPECT_EQ(f.d2(), 1);
+}
+
+// Every distribution at a spread of degrees of freedom, for property checks.
+std::vector<std::unique_ptr<Distribution>> spread() {
+    std::vector<std::unique_ptr<Distribution>> all;
+    all.push_back(std::make_unique<NormalDistribution>());
+    for (int k : {1, 2, 3, 5, 30, 280}) {
+        auto chi = std::make_unique<ChiSquareDistribution>();
+        chi->setDegreesOfFreedom(k);
+        all.push_back(std::move(chi));
+        auto t = std::make_unique<TDistribution>();
+        t->setDegreesOfFreedom(k);
+        all.push_back(std::move(t));
+    }
+    for (auto [d1, d2] : {std::pair{1, 1}, {3, 1}, {1, 3}, {2, 5}, {3, 5}, {5, 3}, {79, 79}, {80, 80}, {1, 80}}) {
+        auto f = std::make_unique<FDistribution>();
+        f->setD1(d1);
+        f->setD2(d2);
+        all.push_back(std::move(f));
+    }
+    return all;
+}
+
+TEST(DistributionArea, StaysWithinZeroAndOneOverAnyInterval) {
+    const double points[] = {-1e308, -1e6, -50, -3, -1e-300, 0, 1e-300, 0.5, 1, 7, 300, 6000, 1e6, 1e308};
+    for (const auto& d : spread())
+        for (double a : points)
+            for (double b : points) {
+                const double area = d->area(a, b);
+                ASSERT_GE(area, 0.0) << a << ".." << b;
+                ASSERT_LE(area, 1.0) << a << ".." << b;
+                ASSERT_EQ(area, d->area(b, a));
+            }
+}
+
+TEST(DistributionArea, NotANumberLimitGivesNotANumberWithoutHanging) {
+    for (const auto& d : spread()) {
+        EXPECT_TRUE(std::isnan(d->area(std::nan(""), 1.0)));
+        EXPECT_TRUE(std::isnan(d->area(0.0, std::nan(""))));
+    }
+}
+
+// The defining property of the critical value, checked where the old
+// bisections were wrong or never finished.
+TEST(DistributionCriticalValue, LeavesExactlyAlphaAbove) {
+    for (const auto& d : spread())
+        for (double alpha : {0.4, 0.1, 0.05, 0.01, 0.001, 1e-6}) {
+            const double c = d->criticalValue(alpha);
+            ASSERT_TRUE(std::isfinite(c)) << alpha;
+            EXPECT_NEAR(d->area(c, INFINITY), alpha, alpha * 1e-9) << "alpha " << alpha;
+        }
+}
+
+TEST(DistributionCriticalValue, EveryFPairFinishesWithTheRightValue) {
+    FDistribution f;
+    for (int d1 = 1; d1 <= 80; d1 += 2)
+        for (int d2 = 1; d2 <= 80; d2 += 2) {
+            ASSERT_EQ(f.setD1(d1) + f.setD2(d2), "");
+            const double c = f.criticalValue(0.05);
+            ASSERT_NEAR(f.area(0, c), 0.95, 1e-10) << d1 << "," << d2;
+        }
+}
+
+TEST(DistributionCriticalValue, NoValueForAlphaOutsideZeroToOne) {
+    for (const auto& d : spread())
+        for (double alpha : {0.0, 1.0, -0.1, 2.0, std::nan("")})
+            EXPECT_TRUE(std::isnan(d->criticalValue(alpha)));
+}
+
+// The drawing samples the density from the left edge of the axis; where the
+// curve has a pole it must be told so, and elsewhere get a finite height.
+TEST(DistributionDensity, FiniteEverywhereOnTheAxisExceptThePoles) {
+    for (const auto& d : spread()) {
+        const int range = d->axisRange();
+        for (int i = 0; i <= 100; ++i) {
+            const double x = -range + 2.0 * range * i / 100;
+            const double y = d->density(x);
+            ASSERT_FALSE(std::isnan(y)) << x;
+            ASSERT_GE(y, 0.0) << x;
+        }
+    }
+    ChiSquareDistribution chi;
+    chi.setDegreesOfFreedom(1);
+    EXPECT_TRUE(isUndefinedValue(chi.density(0.0)));
+    EXPECT_FALSE(isUndefinedValue(chi.density(1e-9)));
+    chi.setDegreesOfFreedom(2);
+    EXPECT_NEAR(chi.density(1e-12), 0.5, 1e-12);
+    FDistribution f;
+    f.setD1(1);
+    EXPECT_TRUE(isUndefinedValue(f.density(0.0)));
+    f.setD1(2);
+    EXPECT_NEAR(f.density(1e-12), f.density(0.0), 1e-9);
+}
+
+TEST(DistributionDensity, IntegratesToTheArea) {
+    // A midpoint sum of the density must agree with the area it shades.
+    for (const auto& d : spread()) {
+        const double a = 0.25, b = 1.75;
+        const int n = 4000;
+        double sum = 0.0;
+        for (int i = 0; i < n; ++i) sum += d->density(a + (b - a) * (i + 0.5) / n);
+        EXPECT_NEAR(sum * (b - a) / n, d->area(a, b), 1e-6);
+    }
+}
+
+}  // namespace
+}  // namespace orrery
