@@ -1,0 +1,29 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orrery {
+
+// What the command line asks for.
+struct CommandLine {
+    enum class Mode { Gui, Eval, Help, Version, Error };
+    Mode mode = Mode::Gui;
+    std::string evalText;       // --eval TEXT ("-" reads standard input)
+    std::optional<double> at;   // --at X
+    bool degrees = false;       // --degrees
+    std::vector<std::string> files;  // documents to open
+    std::string error;          // for Mode::Error
+};
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+std::string usageText();
+
+// Runs the window-free modes; returns the exit status. `input` is read for "--eval -".
+int runCommandLine(const CommandLine& commandLine, std::istream& input, std::ostream& out,
+                   std::ostream& err);
+
+}  // namespace orrery
