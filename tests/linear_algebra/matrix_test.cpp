@@ -34,6 +34,17 @@ double det(const Matrix& m) {
     return d;
 }
 
+// The cofactor method read literally: copied minors down to the 4 x 4 formula.
+double copyingMinorsDeterminant(const Matrix& m) {
+    if (m.rows() <= 4) return det(m);
+    double sum = 0.0;
+    for (std::uint32_t j = 0; j < m.cols(); ++j) {
+        const double minorDet = copyingMinorsDeterminant(m.minor(0, j));
+        sum += m(0, j) * (j % 2 == 0 ? minorDet : -minorDet);
+    }
+    return sum;
+}
+
 TEST(Matrix, AccessOutsideReadsAndWritesNothing) {
     Matrix m(2, 3);
     double v = 7.0;
@@ -105,6 +116,7 @@ TEST(Matrix, DeterminantFollowsTheWrittenOutFormulas) {
         double sum = 0.0;
         for (std::uint32_t j = 0; j < n; ++j) sum += b(0, j) * b.cofactor(0, j);
         EXPECT_EQ(det(b), sum) << n;
+        EXPECT_EQ(det(b), copyingMinorsDeterminant(b)) << n;
         EXPECT_EQ(det(b.minor(2, 3)), (2 + 3) % 2 ? -b.cofactor(2, 3) : b.cofactor(2, 3));
     }
 }
@@ -132,6 +144,9 @@ TEST(Matrix, InverseIsTheAdjugateOverTheDeterminant) {
     Matrix inv;
     ASSERT_TRUE(fromRows({{4}}).inverse(inv));
     EXPECT_EQ(inv, fromRows({{0.25}}));
+    const Matrix a = randomMatrix(6, 7);
+    ASSERT_TRUE(a.inverse(inv));
+    EXPECT_EQ(inv(4, 1), -copyingMinorsDeterminant(a.minor(1, 4)) / copyingMinorsDeterminant(a));
     ASSERT_TRUE(fromRows({{1, 2}, {3, 4}}).inverse(inv));
     EXPECT_EQ(inv, fromRows({{4 / -2.0, -2 / -2.0}, {-3 / -2.0, 1 / -2.0}}));
     // A tiny determinant that does not vanish is still inverted.
