@@ -48,7 +48,8 @@ public:
     };
 
 private:
-    void run(const Program& program, const double* xs, double* out, std::size_t n) const;
+    void run(const Program& program, const double* xs, double* out, std::size_t n,
+             bool finiteX) const;
 
     Program finite_;   // for x values that are all finite: every sample grid
     Program general_;  // exact for any x, infinities and NaN included

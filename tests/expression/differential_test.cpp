@@ -112,12 +112,30 @@ std::string describe(const std::vector<ExpressionToken>& keys) {
 }
 
 TEST(Differential, CompiledProgramsMatchTheReferenceEngine) {
-    const std::vector<double> finiteXs{-5, -2.5, -1, -0.3, 0, 1e-7, 0.5, 1, 2, 4.999, 1e300, -1e300};
-    const std::vector<double> otherXs{INFINITY, -INFINITY, NAN};
+    // Ordinary x (the fast paths for values of known size), huge x (overflow
+    // and markers), and x that is not finite (the exact program).
+    const std::vector<std::vector<double>> batches{
+        {-5, -2.5, -1, -0.3, 0, 1e-7, 0.5, 1, 2, 4.999},
+        {1e300, -1e300, 1e154, -3e102},
+        {INFINITY, -INFINITY, NAN},
+    };
     const ExpressionContext context;
+    const std::vector<double> grid = sampleGrid(context.xMin, context.xMax, context.pointCount);
     KeySequences sequences(20261206);
     int accepted = 0;
     int failures = 0;
+    auto compare = [&](const std::vector<ExpressionToken>& keys, const ParseItemList& items,
+                       const std::vector<double>& xs, const std::vector<double>& values) {
+        for (std::size_t i = 0; i < xs.size() && failures < 10; ++i) {
+            const Evaluation reference = evaluate(context, items, xs[i]);
+            ASSERT_TRUE(reference.ok) << describe(keys);
+            if (!sameBits(reference.value, values[i])) {
+                ADD_FAILURE() << describe(keys) << " at x = " << xs[i] << ": reference "
+                              << reference.value << ", compiled " << values[i];
+                ++failures;
+            }
+        }
+    };
     for (int n = 0; n < 100000 && failures < 10; ++n) {
         const std::vector<ExpressionToken> keys = sequences.next();
         ParseItemList items;
@@ -131,20 +149,14 @@ TEST(Differential, CompiledProgramsMatchTheReferenceEngine) {
             continue;
         }
         const CompiledExpression& program = std::get<CompiledExpression>(compiled);
-        for (const std::vector<double>* xs : {&finiteXs, &otherXs}) {
-            if (xs == &otherXs && n % 10 != 0) continue;
-            std::vector<double> values(xs->size());
-            program.evaluate(*xs, values);
-            for (std::size_t i = 0; i < xs->size(); ++i) {
-                const Evaluation reference = evaluate(context, items, (*xs)[i]);
-                ASSERT_TRUE(reference.ok) << describe(keys);
-                if (!sameBits(reference.value, values[i])) {
-                    ADD_FAILURE() << describe(keys) << " at x = " << (*xs)[i] << ": reference "
-                                  << reference.value << ", compiled " << values[i];
-                    ++failures;
-                }
-            }
+        for (std::size_t b = 0; b < batches.size(); ++b) {
+            if (b == 2 && n % 10 != 0) continue;
+            std::vector<double> values(batches[b].size());
+            program.evaluate(batches[b], values);
+            compare(keys, items, batches[b], values);
         }
+        // Now and then the whole drawing grid, as the graph samples it.
+        if (n % 100 == 0) compare(keys, items, grid, sampleCurve(context, program));
     }
     EXPECT_GT(accepted, 40000);
 }

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "case_file.h"
+
+namespace orrery {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(const std::vector<std::string>& arguments, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = runCommandLine(parseCommandLine(arguments), in, out, err);
+    return Outcome{status, out.str(), err.str()};
+}
+
+TEST(EvalCommand, PrintsWhatTheValueDisplayShows) {
+    const std::vector<testing::Case> cases = testing::readCases("display_cases.txt");
+    ASSERT_GT(cases.size(), 15u);
+    for (const testing::Case& c : cases) {
+        const Outcome r = run({"--eval", c.fields[0]});
+        EXPECT_EQ(r.status, 0) << c.fields[0] << ": " << r.err;
+        EXPECT_EQ(r.out, (c.fields.size() > 1 ? c.fields[1] : "") + "\n") << c.fields[0];
+        EXPECT_EQ(r.err, "") << c.fields[0];
+    }
+}
+
+TEST(EvalCommand, MessagesGoToStandardErrorWithTheirCaption) {
+    const Outcome syntax = run({"--eval", "2+"});
+    EXPECT_EQ(syntax.status, 1);
+    EXPECT_EQ(syntax.out, "");
+    EXPECT_EQ(syntax.err, "SYNTAX ERROR: Curve# 1: The operator: + cannot end an expression.\n");
+
+    const Outcome typo = run({"--eval", "3q"});
+    EXPECT_EQ(typo.status, 1);
+    EXPECT_EQ(typo.out, "3\n");  // the typo is dropped, the rest is sketched
+    EXPECT_EQ(typo.err,
+              "ERROR: TYPO: 'q' does not match the first 1 letter of any function name.\n\n"
+              "Please modify your input or insert some braces.\n\n");
+}
+
+TEST(EvalCommand, ReadsStandardInputWithoutItsFinalNewline) {
+    EXPECT_EQ(run({"--eval", "-"}, "2*-3\n").out, "-6\n");
+    EXPECT_EQ(run({"--eval", "-"}, "1/4\r\n").out, "0.250000000000000\n");
+    // Enter inside the text sketches there too.
+    EXPECT_EQ(run({"--eval", "-"}, "2\r+1\n").out, "2\n3\n");
+}
+
+TEST(EvalCommand, HugeInputIsRefusedNotFatal) {
+    const Outcome nested = run({"--eval", "-"}, std::string(100000, '(') + "x" + std::string(100000, ')'));
+    EXPECT_EQ(nested.status, 1);
+    EXPECT_NE(nested.err.find("too long"), std::string::npos);
+    std::string sum = "1";
+    for (int i = 0; i < 500000; ++i) sum += "+1";
+    EXPECT_EQ(run({"--eval", "-"}, sum).status, 1);
+}
+
+TEST(EvaluateAtCommand, PrintsTheValueWithSeventeenDigits) {
+    EXPECT_EQ(run({"--eval", "sin3x", "--at", "2"}).out, "-0.27941549819892586\n");
+    EXPECT_EQ(run({"--eval", "sin", "--at", "90", "--degrees"}).out, "1\n");
+    EXPECT_EQ(run({"--eval", "x^2", "--at", "-1.5e1"}).out, "225\n");
+    EXPECT_EQ(run({"--eval", "ln", "--at", "1"}).out, "0\n");  // letters pending at the end resolve
+
+    const Outcome degrees = run({"--eval", "x", "--at", "1", "--degrees"});
+    EXPECT_EQ(degrees.status, 1);
+    EXPECT_EQ(degrees.err,
+              "Input Error: You have chosen to evaluate in degrees, but have no trigonmetric "
+              "functions. Only trigonmetric functions can be evaluated with degrees\n");
+    const Outcome undefined = run({"--eval", "sqrt x", "--at", "-1"});
+    EXPECT_EQ(undefined.status, 1);
+    EXPECT_EQ(undefined.err,
+              "Input Error: The value you are attempting to calculate is undefined or out of "
+              "bounds.\n\n");
+    EXPECT_EQ(run({"--eval", "", "--at", "1"}).err,
+              "Input Error: Please enter a function to evaluate before coming here.\n");
+}
+
+TEST(CommandLine, OptionsAndTheirMistakes) {
+    EXPECT_EQ(parseCommandLine({"graph.qpl"}).files, std::vector<std::string>{"graph.qpl"});
+    EXPECT_EQ(parseCommandLine({"my graph.qpl"}).files, std::vector<std::string>{"my graph.qpl"});
+    EXPECT_EQ(run({"--version"}).out, "orrery 0.1.0\n");
+    EXPECT_EQ(run({"--help"}).status, 0);
+    EXPECT_NE(run({"--help"}).out.find("--eval"), std::string::npos);
+    for (const auto& wrong : std::vector<std::vector<std::string>>{
+             {"--eval"}, {"--eval", "x", "--at"}, {"--eval", "x", "--at", "2,5"},
+             {"--eval", "x", "--at", "abc"}, {"--at", "1"}, {"--eval", "x", "--degrees"},
+             {"--frobnicate"}, {"--eval", "x", "doc.qpl"}}) {
+        const Outcome r = run(wrong);
+        EXPECT_EQ(r.status, 2) << wrong.back();
+        EXPECT_EQ(r.err.rfind("orrery: ", 0), 0u) << wrong.back();
+    }
+    EXPECT_EQ(*parseCommandLine({"--eval", "x", "--at", "inf"}).at, INFINITY);
+}
+
+}  // namespace
+}  // namespace orrery
