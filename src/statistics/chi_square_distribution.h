@@ -1,31 +1,21 @@
 #pragma once
 
-#include <optional>
-
-#include "common/user_message.h"
-#include "statistics/distribution.h"
+#include "statistics/single_degree_distribution.h"
 
 namespace orrery {
 
-class ChiSquareDistribution : public Distribution {
+class ChiSquareDistribution : public SingleDegreeDistribution {
 public:
-    int degreesOfFreedom() const { return k_; }
-    // Keeps the old value and returns the message when n is outside 1..280.
-    std::optional<UserMessage> setDegreesOfFreedom(int n);
+    ChiSquareDistribution()
+        : SingleDegreeDistribution(6, "Cannot compute distribution if the degrees of freedom exceed 280.") {}
 
-    // 0.5 at 0 for 2 degrees of freedom; infinite there for 1.
-    double density(double x) const override;
     int axisRange() const override;
     AxisTicks axisTicks() const override;
 
 protected:
-    double lowerTail(double x) const override;
-    double upperTail(double x) const override;
-    double upperQuantile(double alpha) const override;
-    double supportMinimum() const override { return 0.0; }
-
-private:
-    int k_ = 6;
+    DistributionModel model() const override {
+        return {DistributionModel::Family::ChiSquare, static_cast<double>(degreesOfFreedom())};
+    }
 };
 
 }  // namespace orrery

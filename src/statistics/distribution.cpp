@@ -5,16 +5,26 @@
 
 namespace orrery {
 
+double Distribution::density(double x) const {
+    if (std::isnan(x)) return x;
+    const DistributionModel m = model();
+    if (std::isinf(x) || x < supportMinimum(m)) return 0.0;
+    if (x == 0.0 && supportMinimum(m) == 0.0) return modelDensityAtZero(m);
+    return modelDensity(m, x);
+}
+
 double Distribution::lowerProbability(double x) const {
-    if (x <= supportMinimum()) return 0.0;
+    const DistributionModel m = model();
+    if (x <= supportMinimum(m)) return 0.0;
     if (std::isinf(x)) return 1.0;
-    return lowerTail(x);
+    return modelLowerTail(m, x);
 }
 
 double Distribution::upperProbability(double x) const {
-    if (x <= supportMinimum()) return 1.0;
+    const DistributionModel m = model();
+    if (x <= supportMinimum(m)) return 1.0;
     if (std::isinf(x)) return 0.0;
-    return upperTail(x);
+    return modelUpperTail(m, x);
 }
 
 double Distribution::area(double a, double b) const {
@@ -38,7 +48,7 @@ bool Distribution::setLimits(double& a, double& b) {
 
 double Distribution::criticalValue(double alpha) const {
     if (!(alpha > 0.0 && alpha < 1.0)) return std::numeric_limits<double>::quiet_NaN();
-    return upperQuantile(alpha);
+    return modelUpperQuantile(model(), alpha);
 }
 
 }  // namespace orrery

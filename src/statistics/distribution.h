@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "statistics/axis_ticks.h"
+#include "statistics/distribution_model.h"
 
 namespace orrery {
 
@@ -21,7 +22,9 @@ class Distribution {
 public:
     virtual ~Distribution() = default;
 
-    virtual double density(double x) const = 0;
+    // Height of the curve at x, for any x: 0 outside the support, infinite
+    // at a pole (see isUndefinedValue).
+    double density(double x) const;
 
     // Probability that the variable lies between a and b (in either order).
     // Limits outside the support count from its edge; NaN gives NaN.
@@ -42,13 +45,7 @@ public:
     virtual AxisTicks axisTicks() const = 0;
 
 protected:
-    // P(X <= x) and P(X > x) for finite x inside the support.
-    virtual double lowerTail(double x) const = 0;
-    virtual double upperTail(double x) const = 0;
-    // The x with P(X > x) = alpha, for 0 < alpha < 1.
-    virtual double upperQuantile(double alpha) const = 0;
-    // Left edge of the support: minus infinity, or 0 for chi-square and F.
-    virtual double supportMinimum() const = 0;
+    virtual DistributionModel model() const = 0;
 
 private:
     double lowerProbability(double x) const;

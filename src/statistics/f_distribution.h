@@ -16,16 +16,13 @@ public:
     std::string setD1(int n);
     std::string setD2(int n);
 
-    // Infinite at 0 when d1 = 1, 1 there when d1 = 2, 0 for negative x.
-    double density(double x) const override;
     int axisRange() const override;
     AxisTicks axisTicks() const override;
 
 protected:
-    double lowerTail(double x) const override;
-    double upperTail(double x) const override;
-    double upperQuantile(double alpha) const override;
-    double supportMinimum() const override { return 0.0; }
+    DistributionModel model() const override {
+        return {DistributionModel::Family::FisherF, static_cast<double>(d1_), static_cast<double>(d2_)};
+    }
 
 private:
     int d1_ = 6;

@@ -1,31 +1,24 @@
 #pragma once
 
-#include <optional>
-
-#include "common/user_message.h"
-#include "statistics/distribution.h"
+#include "statistics/single_degree_distribution.h"
 
 namespace orrery {
 
 // Student's t distribution.
-class TDistribution : public Distribution {
+class TDistribution : public SingleDegreeDistribution {
 public:
-    int degreesOfFreedom() const { return nu_; }
-    // Keeps the old value and returns the message when n is outside 1..280.
-    std::optional<UserMessage> setDegreesOfFreedom(int n);
+    TDistribution()
+        : SingleDegreeDistribution(4,
+                                   "Cannot compute t-distribution if the degrees of freedom exceed 280. "
+                                   "Please use the Normal Distribution.") {}
 
-    double density(double x) const override;
     int axisRange() const override;
     AxisTicks axisTicks() const override;
 
 protected:
-    double lowerTail(double x) const override;
-    double upperTail(double x) const override;
-    double upperQuantile(double alpha) const override;
-    double supportMinimum() const override { return -std::numeric_limits<double>::infinity(); }
-
-private:
-    int nu_ = 4;
+    DistributionModel model() const override {
+        return {DistributionModel::Family::StudentT, static_cast<double>(degreesOfFreedom())};
+    }
 };
 
 }  // namespace orrery
