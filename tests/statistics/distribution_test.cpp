@@ -122,8 +122,8 @@ TEST(DistributionCriticalValue, LeavesExactlyAlphaAbove) {
 
 TEST(DistributionCriticalValue, EveryFPairFinishesWithTheRightValue) {
     FDistribution f;
-    for (int d1 = 1; d1 <= 80; d1 += 2)
-        for (int d2 = 1; d2 <= 80; d2 += 2) {
+    for (int d1 = 1; d1 <= 80; ++d1)
+        for (int d2 = 1; d2 <= 80; ++d2) {
             ASSERT_EQ(f.setD1(d1) + f.setD2(d2), "");
             const double c = f.criticalValue(0.05);
             ASSERT_NEAR(f.area(0, c), 0.95, 1e-10) << d1 << "," << d2;
