@@ -45,7 +45,7 @@ private:
         return chain(elements);
     }
 
-    bool reduceGroups(Elements& elements) {
+    [[gnu::noinline]] bool reduceGroups(Elements& elements) {
         std::size_t opens = 0;
         std::size_t closes = 0;
         for (const Element& e : elements) {
@@ -79,7 +79,8 @@ private:
         return true;
     }
 
-    bool bracketPowersAfterFunctions(Elements& elements) {
+    // Kept out of reduce() so that its frame, which recursion repeats, stays small.
+    [[gnu::noinline]] bool bracketPowersAfterFunctions(Elements& elements) {
         static const ParseItem open = symbolItem("(", kBracketKind);
         static const ParseItem close = symbolItem(")", kBracketKind);
         static const ParseItem number = numberItem(0.0);
@@ -110,7 +111,8 @@ private:
         return true;
     }
 
-    std::optional<int> split(const Elements& elements, std::size_t at, int level) {
+    [[gnu::noinline]] std::optional<int> split(const Elements& elements, std::size_t at,
+                                               int level) {
         const auto middle = elements.begin() + static_cast<std::ptrdiff_t>(at);
         int left = constant(0.0);
         if (at > 0) {
@@ -134,7 +136,7 @@ private:
     // value reaching an item is +infinity; that is the plain walk's value unless
     // one of those tests fires. A test before a function can be left out when
     // no number further left could overwrite what the function makes of infinity.
-    int chain(const Elements& elements) {
+    [[gnu::noinline]] int chain(const Elements& elements) {
         int value = x_;
         int fired = constant(0.0);
         std::size_t firstNumber = elements.size();

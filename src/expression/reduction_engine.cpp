@@ -26,7 +26,7 @@ private:
     }
 
     // Replaces every top-level bracket group by the number it evaluates to.
-    bool reduceGroups(ParseItemList& items) {
+    [[gnu::noinline]] bool reduceGroups(ParseItemList& items) {
         std::size_t opens = 0;
         std::size_t closes = 0;
         for (const ParseItem& item : items) {
@@ -61,7 +61,8 @@ private:
 
     // A function followed by x or a number and a square or cube squares the
     // argument: sin x² is sin(x²).
-    static bool bracketPowersAfterFunctions(ParseItemList& items) {
+    // Helpers stay out of run() so that its frame, which recursion repeats, stays small.
+    [[gnu::noinline]] static bool bracketPowersAfterFunctions(ParseItemList& items) {
         ParseItemList out;
         bool rewritten = false;
         std::size_t i = 0;
@@ -92,7 +93,7 @@ private:
         return std::nullopt;
     }
 
-    Evaluation split(const ParseItemList& items, std::size_t at, int level) {
+    [[gnu::noinline]] Evaluation split(const ParseItemList& items, std::size_t at, int level) {
         const auto middle = items.begin() + static_cast<std::ptrdiff_t>(at);
         ParseItemList left(items.begin(), middle);
         double leftValue = 0.0;  // a leading sign negates, or leaves alone
@@ -115,7 +116,7 @@ private:
     }
 
     // What is left: numbers and functions, applied from right to left to x.
-    double prefixChain(const ParseItemList& items) const {
+    [[gnu::noinline]] double prefixChain(const ParseItemList& items) const {
         double result = x_;
         for (std::size_t i = items.size(); i-- > 0;) {
             if (result > kUndefinedHigh) return kUndefinedHigh;
