@@ -84,31 +84,10 @@ private:
         static const ParseItem open = symbolItem("(", kBracketKind);
         static const ParseItem close = symbolItem(")", kBracketKind);
         static const ParseItem number = numberItem(0.0);
-        auto itemOf = [](const Element& e) -> const ParseItem& {
-            return e.isNumber() ? number : *e.item;
-        };
-        Elements out;
-        bool rewritten = false;
-        std::size_t i = 0;
-        for (; i + 2 < elements.size(); ++i) {
-            if (!elements[i].isNumber() &&
-                isPowerAfterFunction(*elements[i].item, itemOf(elements[i + 1]),
-                                     itemOf(elements[i + 2]))) {
-                out.push_back(elements[i]);
-                out.push_back(Element{&open});
-                out.push_back(elements[i + 1]);
-                out.push_back(elements[i + 2]);
-                out.push_back(Element{&close});
-                i += 2;
-                rewritten = true;
-            } else {
-                out.push_back(elements[i]);
-            }
-        }
-        if (!rewritten) return false;
-        for (; i < elements.size(); ++i) out.push_back(elements[i]);
-        elements = std::move(out);
-        return true;
+        return orrery::bracketPowersAfterFunctions(
+            elements,
+            [](const Element& e) -> const ParseItem& { return e.isNumber() ? number : *e.item; },
+            [](char bracket) { return Element{bracket == '(' ? &open : &close}; });
     }
 
     [[gnu::noinline]] std::optional<int> split(const Elements& elements, std::size_t at,

@@ -61,30 +61,10 @@ private:
 
     // A function followed by x or a number and a square or cube squares the
     // argument: sin x² is sin(x²).
-    // Helpers stay out of run() so that its frame, which recursion repeats, stays small.
     [[gnu::noinline]] static bool bracketPowersAfterFunctions(ParseItemList& items) {
-        ParseItemList out;
-        bool rewritten = false;
-        std::size_t i = 0;
-        for (; i + 2 < items.size(); ++i) {
-            const ParseItem& argument = items[i + 1];
-            const ParseItem& power = items[i + 2];
-            if (isPowerAfterFunction(items[i], argument, power)) {
-                out.push_back(items[i]);
-                out.push_back(symbolItem("(", kBracketKind));
-                out.push_back(argument);
-                out.push_back(power);
-                out.push_back(symbolItem(")", kBracketKind));
-                i += 2;
-                rewritten = true;
-            } else {
-                out.push_back(items[i]);
-            }
-        }
-        if (!rewritten) return false;
-        for (; i < items.size(); ++i) out.push_back(items[i]);
-        items = std::move(out);
-        return true;
+        return orrery::bracketPowersAfterFunctions(
+            items, [](const ParseItem& item) -> const ParseItem& { return item; },
+            [](char bracket) { return symbolItem(std::string(1, bracket), kBracketKind); });
     }
 
     static std::optional<std::size_t> rightmostOfLevel(const ParseItemList& items, int level) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "expression/parse_item.h"
 
@@ -29,6 +30,29 @@ inline bool isPowerAfterFunction(const ParseItem& function, const ParseItem& arg
                                  const ParseItem& power) {
     return function.kind == kFunctionKind && (argument.is("x") || argument.isNumber()) &&
            (power.is("square") || power.is("cube"));
+}
+
+// Rewrites every function-argument-power triple f a ² of a list into
+// f ( a ² ), in one left-to-right pass; true when anything changed. itemOf
+// reads an element as a ParseItem, bracket(c) makes a "(" or ")" element.
+template <class Element, class ItemOf, class Bracket>
+bool bracketPowersAfterFunctions(std::vector<Element>& list, ItemOf itemOf, Bracket bracket) {
+    std::vector<Element> out;
+    bool rewritten = false;
+    std::size_t i = 0;
+    for (; i + 2 < list.size(); ++i) {
+        if (isPowerAfterFunction(itemOf(list[i]), itemOf(list[i + 1]), itemOf(list[i + 2]))) {
+            out.insert(out.end(), {list[i], bracket('('), list[i + 1], list[i + 2], bracket(')')});
+            i += 2;
+            rewritten = true;
+        } else {
+            out.push_back(list[i]);
+        }
+    }
+    if (!rewritten) return false;
+    out.insert(out.end(), list.begin() + static_cast<std::ptrdiff_t>(i), list.end());
+    list = std::move(out);
+    return true;
 }
 
 // The fixed right operand of a level-3 operator.
