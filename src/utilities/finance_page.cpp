@@ -59,7 +59,9 @@ DateReading readDate(const std::string& yearText, int day, int month, const Civi
     return {CivilDate{*year, month, day}, std::nullopt};
 }
 
-void showDates(FinancePage& page, const CivilDate& present, const CivilDate& future) {
+}  // namespace
+
+void ShowDates(FinancePage& page, const CivilDate& present, const CivilDate& future) {
     page.presentDay = present.day;
     page.presentMonth = present.month;
     page.presentYear = std::to_string(present.year);
@@ -68,8 +70,6 @@ void showDates(FinancePage& page, const CivilDate& present, const CivilDate& fut
     page.futureYear = std::to_string(future.year);
 }
 
-}  // namespace
-
 FinancePage FillDialog(const FinancialState& state) {
     FinancePage page;
     page.amount = amountText(state.amount, "%.2f");
@@ -77,7 +77,7 @@ FinancePage FillDialog(const FinancialState& state) {
     page.value = amountText(state.value, "%.2f");
     page.periods = std::to_string(state.periods);
     page.compounding = state.compounding;
-    showDates(page, state.present, state.future);
+    ShowDates(page, state.present, state.future);
     return page;
 }
 
@@ -125,7 +125,7 @@ ReadOutcome ReadDialog(FinancialState& state, const FinancePage& page) {
     }
 
     state.SetInputs({amount.value, rate.value / 100, value.value, page.compounding, from, to});
-    showDates(out.page, from, to);
+    ShowDates(out.page, from, to);
     out.ok = true;
     return out;
 }

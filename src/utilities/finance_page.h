@@ -25,6 +25,9 @@ struct FinancePage {
     friend bool operator==(const FinancePage&, const FinancePage&) = default;
 };
 
+// Puts the two dates into the page's year boxes and day and month lists.
+void ShowDates(FinancePage& page, const CivilDate& present, const CivilDate& future);
+
 // The page as the state fills it: amounts with 2 decimals and the rate in
 // percent with 4, each empty when zero.
 FinancePage FillDialog(const FinancialState& state);

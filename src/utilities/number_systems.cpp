@@ -58,50 +58,48 @@ std::optional<std::uint64_t> scanWhole(std::string_view text, int base) {
     return value;
 }
 
+// How the whole part of a decimal, hexadecimal or octal number is read: what
+// is said when nothing reads, the largest value taken and what is said above it.
+struct WholeRules {
+    const char* unreadable;
+    std::uint64_t largest;
+    std::string tooLarge;
+};
+
+WholeRules wholeRules(NumberSystem from) {
+    const auto limit = static_cast<unsigned long long>(kTwoTo31);
+    switch (from) {
+    case NumberSystem::Hexadecimal:
+        return {"Cannot interpret input as an hexadecimal integer\n", kTwoTo31,
+                formatC("Input must be no larger than 0x%llx", limit)};
+    case NumberSystem::Octal:
+        return {"Cannot interpret input as an octal integer\n", kTwoTo31,
+                formatC("Input must be no larger than %llooctal\n", limit)};
+    default:
+        return {"Cannot interpret input as an integer\n", kTwoTo31 - 1,
+                "The number you have entered is too large. This program can process numbers less than 2^31\n"};
+    }
+}
+
 // The whole part as a value, or the reasons it cannot be one.
 std::optional<std::uint64_t> readWholePart(std::string_view whole, NumberSystem from, std::string& error) {
-    switch (from) {
-    case NumberSystem::Binary:
-        if (whole.empty())
+    if (from == NumberSystem::Binary) {
+        if (whole.empty() || !allDigitsOf(whole, 2))
             error += "Binary digits are limited to '0' and '1' .";
         else if (whole.size() > kLongestBinaryWholePart)
             error += "Sorry, conversion from binary limited to 32 characters before the decimal place\n";
-        else if (!allDigitsOf(whole, 2))
-            error += "Binary digits are limited to '0' and '1' .";
         else
             return scanWhole(whole, 2);
         return std::nullopt;
-    case NumberSystem::Base10: {
-        const auto value = scanWhole(whole, 10);
-        if (!value)
-            error += "Cannot interpret input as an integer\n";
-        else if (*value >= kTwoTo31)
-            error += "The number you have entered is too large. This program can process numbers less than 2^31\n";
-        else
-            return value;
-        return std::nullopt;
     }
-    case NumberSystem::Hexadecimal: {
-        const auto value = scanWhole(whole, 16);
-        if (!value)
-            error += "Cannot interpret input as an hexadecimal integer\n";
-        else if (*value > kTwoTo31)
-            error += formatC("Input must be no larger than 0x%llx", static_cast<unsigned long long>(kTwoTo31));
-        else
-            return value;
-        return std::nullopt;
-    }
-    case NumberSystem::Octal: {
-        const auto value = scanWhole(whole, 8);
-        if (!value)
-            error += "Cannot interpret input as an octal integer\n";
-        else if (*value > kTwoTo31)
-            error += formatC("Input must be no larger than %llooctal\n", static_cast<unsigned long long>(kTwoTo31));
-        else
-            return value;
-        return std::nullopt;
-    }
-    }
+    const WholeRules rules = wholeRules(from);
+    const auto value = scanWhole(whole, baseOf(from));
+    if (!value)
+        error += rules.unreadable;
+    else if (*value > rules.largest)
+        error += rules.tooLarge;
+    else
+        return value;
     return std::nullopt;
 }
 
@@ -133,17 +131,16 @@ std::string checkFraction(std::string_view digits, NumberSystem from, NumberSyst
     case NumberSystem::Binary:
         return allDigitsOf(digits, 2) ? "" : "Binary digits are limited to '0' and '1' .";
     case NumberSystem::Octal:
-        if (!allDigitsOf(digits, 8)) return quoted + "octal integer\n";
-        if (goesThroughBinary(from, to) && digits.size() > kMostOctalFractionDigitsForBinary)
-            return "Too many octal digits after the decimal to convert to binary\nThe program cannot process more "
-                   "than " + std::to_string(kMostOctalFractionDigitsForBinary) + " digits\n";
+    case NumberSystem::Hexadecimal: {
+        const bool octal = from == NumberSystem::Octal;
+        const std::size_t most = octal ? kMostOctalFractionDigitsForBinary : kMostHexFractionDigitsForBinary;
+        if (!allDigitsOf(digits, baseOf(from))) return quoted + (octal ? "octal" : "hexadecimal") + " integer\n";
+        if (goesThroughBinary(from, to) && digits.size() > most)
+            return std::string("Too many ") + (octal ? "octal" : "hex") +
+                   " digits after the decimal to convert to binary\nThe program cannot process more than " +
+                   std::to_string(most) + " digits\n";
         return {};
-    case NumberSystem::Hexadecimal:
-        if (!allDigitsOf(digits, 16)) return quoted + "hexadecimal integer\n";
-        if (goesThroughBinary(from, to) && digits.size() > kMostHexFractionDigitsForBinary)
-            return "Too many hex digits after the decimal to convert to binary\nThe program cannot process more "
-                   "than " + std::to_string(kMostHexFractionDigitsForBinary) + " digits\n";
-        return {};
+    }
     }
     return {};
 }

@@ -3,6 +3,8 @@
 // Reads the plain-text case tables kept beside the tests: one case a line,
 // fields separated by " | ", blank lines and lines starting with '#' skipped.
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <string>
 #include <vector>
@@ -29,6 +31,18 @@ inline std::vector<GoldenCase> readGoldenFile(const std::string& path) {
         cases.push_back(std::move(c));
     }
     return cases;
+}
+
+// Runs `check` on every case of the file at `path`, naming the line in any
+// failure; the file must hold at least `minimumCases` cases.
+template <typename Check>
+void forEachGoldenCase(const std::string& path, std::size_t minimumCases, Check check) {
+    const auto cases = readGoldenFile(path);
+    ASSERT_GE(cases.size(), minimumCases) << path;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(path + " line " + std::to_string(c.line));
+        check(c);
+    }
 }
 
 }  // namespace orrery::testing

@@ -31,10 +31,8 @@ double factorOf(const std::string& text) {
 }
 
 TEST(UnitTable, EveryUnitNamePlaceAndFactor) {
-    const auto cases = testing::readGoldenFile(ORRERY_TEST_DATA_DIR "/unit_table.txt");
     std::vector<int> seen(kMeasurementTypeCount, 0);
-    for (const auto& c : cases) {
-        SCOPED_TRACE("unit_table.txt line " + std::to_string(c.line));
+    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/unit_table.txt", 130, [&](const testing::GoldenCase& c) {
         ASSERT_EQ(c.fields.size(), 4u);
         const int t = typeIndex(c.fields[0]);
         ASSERT_LT(t, kMeasurementTypeCount);
@@ -46,7 +44,7 @@ TEST(UnitTable, EveryUnitNamePlaceAndFactor) {
             EXPECT_EQ(unitFactor(type, place), factorOf(c.fields[3]));
         }
         ++seen[t];
-    }
+    });
     for (int t = 0; t < kMeasurementTypeCount; ++t)
         EXPECT_EQ(static_cast<std::size_t>(seen[t]), unitNames(static_cast<MeasurementType>(t)).size()) << t;
 }
@@ -81,10 +79,7 @@ TEST(UnitTable, TemperaturesRoundTrip) {
 }
 
 TEST(Conversion, GoldenCases) {
-    const auto cases = testing::readGoldenFile(ORRERY_TEST_DATA_DIR "/conversions.txt");
-    ASSERT_GT(cases.size(), 20u);
-    for (const auto& c : cases) {
-        SCOPED_TRACE("conversions.txt line " + std::to_string(c.line));
+    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/conversions.txt", 20, [&](const testing::GoldenCase& c) {
         ASSERT_EQ(c.fields.size(), 5u);
         const int t = typeIndex(c.fields[0]);
         ASSERT_LT(t, kMeasurementTypeCount);
@@ -93,7 +88,7 @@ TEST(Conversion, GoldenCases) {
             runConversion({t, unitIndex(type, c.fields[2]), unitIndex(type, c.fields[3]), c.fields[1]});
         EXPECT_FALSE(out.problem) << out.problem->text;
         EXPECT_EQ(out.result, c.fields[4]);
-    }
+    });
 }
 
 TEST(Conversion, ResultFormattingAtTheEdges) {

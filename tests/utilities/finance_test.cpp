@@ -24,30 +24,22 @@ CivilDate parseDate(const std::string& text) {
 }
 
 TEST(Calendar, GoldenDates) {
-    const auto cases = testing::readGoldenFile(ORRERY_TEST_DATA_DIR "/dates.txt");
-    ASSERT_GT(cases.size(), 15u);
-    for (const auto& c : cases) {
-        SCOPED_TRACE("dates.txt line " + std::to_string(c.line));
+    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/dates.txt", 15, [&](const testing::GoldenCase& c) {
         ASSERT_EQ(c.fields.size(), 5u);
         const CivilDate p = parseDate(c.fields[0]);
         const CivilDate f = parseDate(c.fields[1]);
         EXPECT_EQ(DaysBetween(p, f), std::stoi(c.fields[2]));
         EXPECT_EQ(WholeMonths(p, f), std::stoi(c.fields[3]));
         EXPECT_EQ(WholeYears(p, f), std::stoi(c.fields[4]));
-    }
+    });
 }
 
 TEST(Calendar, LeapYearsAndMonthLengths) {
-    EXPECT_TRUE(IsLeapYear(2020));
-    EXPECT_TRUE(IsLeapYear(2000));
-    EXPECT_FALSE(IsLeapYear(1900));
-    EXPECT_FALSE(IsLeapYear(2021));
-    EXPECT_EQ(DaysInMonth(2020, 1), 29);
+    EXPECT_TRUE(IsLeapYear(2000) && IsLeapYear(2020));
+    EXPECT_FALSE(IsLeapYear(1900) || IsLeapYear(2021));
     EXPECT_EQ(DaysInMonth(2100, 1), 28);
     EXPECT_EQ(DaysInMonth(2021, 10), 30);
-    EXPECT_EQ(DaysInMonth(2021, 11), 31);
     EXPECT_EQ(DayOfYear(2020, 11, 31), 366);
-    EXPECT_EQ(DayOfYear(2021, 2, 1), 60);
 }
 
 // Years apart beyond any calendar must not overflow the counts.
@@ -69,45 +61,6 @@ FinancialState stateWith(int kind, double amount, double ratePercent, double val
 const CivilDate kJan2020{2020, 0, 1};
 const CivilDate kJan2021{2021, 0, 1};
 constexpr int kMonthly = 3;
-
-TEST(FinancialState, CompoundInterest) {
-    FinancialState s = stateWith(0, 1000, 12, 0, kMonthly, kJan2020, kJan2021);
-    EXPECT_EQ(s.periods, 12);
-    EXPECT_EQ(s.periodsPerYear, 12);
-    ComputeOutcome out = s.Compute();
-    EXPECT_TRUE(out.ok);
-    EXPECT_FALSE(out.message);
-    EXPECT_NEAR(s.value, 1126.825030131969, 1e-9);
-
-    s = stateWith(1, 0, 12, 1126.825030131969, kMonthly, kJan2020, kJan2021);
-    EXPECT_TRUE(s.Compute().ok);
-    EXPECT_NEAR(s.amount, 1000, 1e-9);
-
-    s = stateWith(0, 1000, 0, 1126.825030131969, kMonthly, kJan2020, kJan2021);
-    EXPECT_TRUE(s.Compute().ok);
-    EXPECT_NEAR(s.rate, 0.12, 1e-12);
-
-    s = stateWith(0, 1000, 0, 0, kMonthly, kJan2020, kJan2021);
-    EXPECT_FALSE(s.Compute().ok);
-}
-
-TEST(FinancialState, Annuities) {
-    FinancialState s = stateWith(2, 100, 12, 0, kMonthly, kJan2020, kJan2021);
-    EXPECT_TRUE(s.Compute().ok);
-    EXPECT_NEAR(s.value, (std::pow(1.01, 12) - 1) * 100 * 12 / 0.12, 1e-9);
-    const double accumulated = s.value;
-    s = stateWith(2, 0, 12, accumulated, kMonthly, kJan2020, kJan2021);
-    EXPECT_TRUE(s.Compute().ok);
-    EXPECT_NEAR(s.amount, 100, 1e-9);
-
-    s = stateWith(3, 100, 12, 0, kMonthly, kJan2020, kJan2021);
-    EXPECT_TRUE(s.Compute().ok);
-    EXPECT_NEAR(s.value, (1 - std::pow(1.01, -12)) * 12 / 0.12 * 100, 1e-9);
-    const double loan = s.value;
-    s = stateWith(3, 0, 12, loan, kMonthly, kJan2020, kJan2021);
-    EXPECT_TRUE(s.Compute().ok);
-    EXPECT_NEAR(s.amount, 100, 1e-9);
-}
 
 TEST(FinancialState, PeriodsPerCompounding) {
     const CivilDate p{2020, 0, 1};
@@ -163,38 +116,42 @@ FinancePage page(std::string amount, std::string rate, std::string value, int co
     pg.rate = std::move(rate);
     pg.value = std::move(value);
     pg.compounding = compounding;
-    pg.presentDay = p.day;
-    pg.presentMonth = p.month;
-    pg.presentYear = std::to_string(p.year);
-    pg.futureDay = f.day;
-    pg.futureMonth = f.month;
-    pg.futureYear = std::to_string(f.year);
+    ShowDates(pg, p, f);
     return pg;
 }
 
-TEST(FinancePage, CalculateShowsEveryBox) {
+TEST(FinancePage, GoldenCases) {
+    const std::vector<std::string> pages{"Future Value", "Present Value", "Ordinary Annuity", "Present Value Annuity"};
+    auto box = [](const std::string& field) { return field == "-" ? std::string() : field; };
+    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/finance_cases.txt", 10, [&](const testing::GoldenCase& c) {
+        ASSERT_EQ(c.fields.size(), 11u);
+        const int kind = static_cast<int>(std::find(pages.begin(), pages.end(), c.fields[0]) - pages.begin());
+        const auto& choices = compoundingChoices();
+        const int compounding = static_cast<int>(
+            std::find_if(choices.begin(), choices.end(), [&](const Compounding& x) { return x.name == c.fields[4]; }) -
+            choices.begin());
+        ASSERT_LT(kind, 4);
+        ASSERT_LT(compounding, 7);
+        FinancialState s(kind, kJan2020);
+        FinancePage typed = page(box(c.fields[1]), box(c.fields[2]), box(c.fields[3]), compounding,
+                                 parseDate(c.fields[5]), parseDate(c.fields[6]));
+        const CalculateOutcome out = Calculate(s, typed);
+        EXPECT_FALSE(out.problem) << out.problem->text;
+        EXPECT_EQ(out.page.amount, box(c.fields[7]));
+        EXPECT_EQ(out.page.rate, box(c.fields[8]));
+        EXPECT_EQ(out.page.value, box(c.fields[9]));
+        EXPECT_EQ(out.page.periods, box(c.fields[10]));
+        EXPECT_LE(s.present, s.future);
+    });
+}
+
+TEST(FinancePage, TheStateKeepsTheInputsAndThePageTheResults) {
     FinancialState s(0, kJan2020);
-    const CalculateOutcome out = Calculate(s, page("1000", "12", "", kMonthly, kJan2020, kJan2021));
-    EXPECT_FALSE(out.problem);
-    EXPECT_EQ(out.page.amount, "1000.0000");
-    EXPECT_EQ(out.page.rate, "12.0000");
-    EXPECT_EQ(out.page.value, "1126.8250");
-    EXPECT_EQ(out.page.periods, "12");
-    // The state keeps the inputs; the result lives on the page.
+    EXPECT_EQ(Calculate(s, page("1000", "12", "", kMonthly, kJan2020, kJan2021)).page.value, "1126.8250");
     EXPECT_EQ(s.value, 0);
     EXPECT_EQ(s.rate, 0.12);
     EXPECT_EQ(FillDialog(s).amount, "1000.00");
     EXPECT_EQ(FillDialog(s).value, "");
-}
-
-TEST(FinancePage, DatesInTheWrongOrderAreSwapped) {
-    FinancialState s(0, kJan2020);
-    const CalculateOutcome out = Calculate(s, page("1000", "12", "", kMonthly, kJan2021, kJan2020));
-    EXPECT_FALSE(out.problem);
-    EXPECT_EQ(out.page.presentYear, "2020");
-    EXPECT_EQ(out.page.futureYear, "2021");
-    EXPECT_EQ(out.page.value, "1126.8250");
-    EXPECT_EQ(s.present, kJan2020);
 }
 
 TEST(FinancePage, AmountAndRateMessages) {
@@ -253,17 +210,6 @@ TEST(FinancePage, FailedComputationLeavesTheResultBoxes) {
     const CalculateOutcome out = Calculate(s, pg);
     EXPECT_EQ(out.problem->text, "The dates are less than one compounding period apart.");
     EXPECT_EQ(out.page, pg);
-}
-
-TEST(FinancePage, HugeResultsAreOutOfRange) {
-    FinancialState s(0, kJan2020);
-    const FinancePage pg = page("1e20", "100", "", 6, {2000, 0, 1}, {2100, 0, 1});
-    const CalculateOutcome out = Calculate(s, pg);
-    EXPECT_FALSE(out.problem);
-    EXPECT_FALSE(out.warning);
-    EXPECT_EQ(out.page.value, "out of range");
-    EXPECT_EQ(out.page.amount, "1e20");
-    EXPECT_EQ(out.page.periods, "");
 }
 
 TEST(FinancePage, FillShowsTheState) {

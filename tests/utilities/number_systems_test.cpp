@@ -25,10 +25,7 @@ std::string unescape(std::string text) {
 }
 
 TEST(NumberSystems, GoldenCases) {
-    const auto cases = testing::readGoldenFile(ORRERY_TEST_DATA_DIR "/number_systems.txt");
-    ASSERT_GT(cases.size(), 30u);
-    for (const auto& c : cases) {
-        SCOPED_TRACE("number_systems.txt line " + std::to_string(c.line));
+    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/number_systems.txt", 30, [&](const testing::GoldenCase& c) {
         ASSERT_EQ(c.fields.size(), 4u);
         const NumberConversion out = convertNumber(c.fields[1], systemIndex(c.fields[0]), systemIndex(c.fields[2]));
         if (c.fields[3].starts_with("error: ")) {
@@ -38,7 +35,7 @@ TEST(NumberSystems, GoldenCases) {
             EXPECT_EQ(out.error, "");
             EXPECT_EQ(out.result, c.fields[3]);
         }
-    }
+    });
 }
 
 TEST(NumberSystems, UnknownSystemsAndEmptyInput) {
