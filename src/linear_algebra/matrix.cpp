@@ -52,6 +52,7 @@ bool Matrix::set(int i, int j, double value) {
 
 template <typename Op>
 Matrix Matrix::elementWise(const Matrix& b, Op op) const {
+    if (rows_ != b.rows_ || cols_ != b.cols_) return Matrix();
     Matrix result(rows_, cols_);
     for (std::size_t k = 0; k < data_.size(); ++k) result.data_[k] = op(data_[k], b.data_[k]);
     return result;
@@ -66,6 +67,7 @@ Matrix Matrix::subtract(const Matrix& b) const {
 }
 
 Matrix Matrix::multiply(const Matrix& b) const {
+    if (cols_ != b.rows_) return Matrix();
     Matrix result(rows_, b.cols_);
     for (std::uint32_t i = 0; i < rows_; ++i)
         for (std::uint32_t j = 0; j < b.cols_; ++j) {

@@ -29,7 +29,8 @@ public:
     // Unchecked read for callers that already know the indices are inside.
     double operator()(std::uint32_t i, std::uint32_t j) const { return data_[i * cols_ + j]; }
 
-    // The caller guarantees conforming sizes for these three.
+    // The caller checks that the sizes conform; if they do not, the result is
+    // an empty matrix rather than a read past either operand.
     Matrix add(const Matrix& b) const;
     Matrix subtract(const Matrix& b) const;
     Matrix multiply(const Matrix& b) const;

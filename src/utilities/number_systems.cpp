@@ -1,5 +1,6 @@
 #include "utilities/number_systems.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <optional>

@@ -67,6 +67,8 @@ TEST(Matrix, ShapesOfProductsAndTransposes) {
     EXPECT_EQ(a.transpose(), fromRows({{1, 4}, {2, 5}, {3, 6}}));
     EXPECT_EQ(a.add(a), a.scale(2));
     EXPECT_EQ(a.subtract(a), Matrix(2, 3));
+    EXPECT_EQ(a.multiply(a), Matrix());
+    EXPECT_EQ(a.add(b), Matrix());
 }
 
 TEST(Matrix, MinorsAndCofactors) {
