@@ -13,6 +13,8 @@ function(orrery_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE ORRERY_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  # Shared test helpers: #include "support/case_file.h".
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT

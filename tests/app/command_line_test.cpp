@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "app/command_line.h"
-#include "case_file.h"
+#include "support/case_file.h"
 
 namespace orrery {
 namespace {
@@ -23,7 +23,7 @@ Outcome run(const std::vector<std::string>& arguments, const std::string& input 
 }
 
 TEST(EvalCommand, PrintsWhatTheValueDisplayShows) {
-    const std::vector<testing::Case> cases = testing::readCases("display_cases.txt");
+    const std::vector<testing::Case> cases = testing::readCases(ORRERY_TEST_DATA_DIR "/display_cases.txt");
     ASSERT_GT(cases.size(), 15u);
     for (const testing::Case& c : cases) {
         const Outcome r = run({"--eval", c.fields[0]});

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <variant>
 
-#include "case_file.h"
+#include "expression_keys.h"
 #include "expression/compiled_expression.h"
 #include "expression/curve_evaluation.h"
 #include "expression/expression_limits.h"

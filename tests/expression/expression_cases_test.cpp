@@ -4,7 +4,8 @@
 #include <bit>
 #include <variant>
 
-#include "case_file.h"
+#include "expression_keys.h"
+#include "support/case_file.h"
 #include "common/c_numeric.h"
 #include "expression/compiled_expression.h"
 #include "expression/curve_evaluation.h"
@@ -21,7 +22,7 @@ using testing::Case;
 std::string where(const Case& c) { return "line " + std::to_string(c.line) + ": " + c.fields[0]; }
 
 TEST(EvaluationCases, BothEnginesGiveTheListedBits) {
-    const std::vector<Case> cases = testing::readCases("evaluation_cases.txt");
+    const std::vector<Case> cases = testing::readCases(ORRERY_TEST_DATA_DIR "/evaluation_cases.txt");
     ASSERT_GT(cases.size(), 50u);
     for (const Case& c : cases) {
         ASSERT_EQ(c.fields.size(), 3u) << where(c);
@@ -47,7 +48,7 @@ TEST(EvaluationCases, BothEnginesGiveTheListedBits) {
 }
 
 TEST(SyntaxCases, EachExpressionGetsTheListedMessage) {
-    const std::vector<Case> cases = testing::readCases("syntax_cases.txt");
+    const std::vector<Case> cases = testing::readCases(ORRERY_TEST_DATA_DIR "/syntax_cases.txt");
     ASSERT_GT(cases.size(), 30u);
     for (const Case& c : cases) {
         ASSERT_EQ(c.fields.size(), 2u) << where(c);
@@ -66,7 +67,7 @@ TEST(SyntaxCases, EachExpressionGetsTheListedMessage) {
 }
 
 TEST(FormatCases, FormattersWriteTheListedText) {
-    const std::vector<Case> cases = testing::readCases("format_cases.txt");
+    const std::vector<Case> cases = testing::readCases(ORRERY_TEST_DATA_DIR "/format_cases.txt");
     ASSERT_GT(cases.size(), 20u);
     for (const Case& c : cases) {
         const double value = parseDoubleC(c.fields[1]);

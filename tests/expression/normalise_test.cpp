@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "case_file.h"
+#include "expression_keys.h"
 #include "common/c_numeric.h"
 #include "expression/curve_evaluation.h"
 #include "expression/normalise.h"

@@ -4,14 +4,14 @@
 
 #include <cmath>
 
-#include "golden_lines.h"
+#include "support/case_file.h"
 #include "linear_algebra/result_format.h"
 
 namespace orrery {
 namespace {
 
-TEST(EntryReading, GoldenCases) {
-    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/entry_cases.txt", 10, [&](const testing::GoldenCase& c) {
+TEST(EntryReading, Cases) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/entry_cases.txt", 10, [&](const testing::Case& c) {
         const std::string text = c.fields[0] == "<empty>" ? "" : c.fields[0];
         DigitCounts counts;
         std::string characterProblem;
@@ -63,7 +63,7 @@ TEST(EntryReading, CountsKeepTheWidestEntries) {
 }
 
 TEST(ResultFormat, GoldenDecimals) {
-    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/result_decimals.txt", 10, [&](const testing::GoldenCase& c) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/result_decimals.txt", 10, [&](const testing::Case& c) {
         const ResultArithmetic kind = c.fields[0] == "plain"      ? ResultArithmetic::Plain
                                       : c.fields[0] == "dividing" ? ResultArithmetic::Dividing
                                                                   : ResultArithmetic::Projection;

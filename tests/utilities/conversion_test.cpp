@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "linear_algebra/golden_lines.h"
+#include "support/case_file.h"
 #include "utilities/conversion.h"
 #include "utilities/conversion_request.h"
 #include "utilities/unit_table.h"
@@ -32,7 +32,7 @@ double factorOf(const std::string& text) {
 
 TEST(UnitTable, EveryUnitNamePlaceAndFactor) {
     std::vector<int> seen(kMeasurementTypeCount, 0);
-    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/unit_table.txt", 130, [&](const testing::GoldenCase& c) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/unit_table.txt", 130, [&](const testing::Case& c) {
         ASSERT_EQ(c.fields.size(), 4u);
         const int t = typeIndex(c.fields[0]);
         ASSERT_LT(t, kMeasurementTypeCount);
@@ -78,8 +78,8 @@ TEST(UnitTable, TemperaturesRoundTrip) {
     EXPECT_EQ(convert(MeasurementType::Temperature, 12.3, 2, 2), 12.3);
 }
 
-TEST(Conversion, GoldenCases) {
-    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/conversions.txt", 20, [&](const testing::GoldenCase& c) {
+TEST(Conversion, Cases) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/conversions.txt", 20, [&](const testing::Case& c) {
         ASSERT_EQ(c.fields.size(), 5u);
         const int t = typeIndex(c.fields[0]);
         ASSERT_LT(t, kMeasurementTypeCount);

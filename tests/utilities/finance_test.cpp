@@ -4,7 +4,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "linear_algebra/golden_lines.h"
+#include "support/case_file.h"
 #include "utilities/calendar.h"
 #include "utilities/finance_page.h"
 #include "utilities/financial_state.h"
@@ -24,7 +24,7 @@ CivilDate parseDate(const std::string& text) {
 }
 
 TEST(Calendar, GoldenDates) {
-    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/dates.txt", 15, [&](const testing::GoldenCase& c) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/dates.txt", 15, [&](const testing::Case& c) {
         ASSERT_EQ(c.fields.size(), 5u);
         const CivilDate p = parseDate(c.fields[0]);
         const CivilDate f = parseDate(c.fields[1]);
@@ -120,10 +120,10 @@ FinancePage page(std::string amount, std::string rate, std::string value, int co
     return pg;
 }
 
-TEST(FinancePage, GoldenCases) {
+TEST(FinancePage, Cases) {
     const std::vector<std::string> pages{"Future Value", "Present Value", "Ordinary Annuity", "Present Value Annuity"};
     auto box = [](const std::string& field) { return field == "-" ? std::string() : field; };
-    testing::forEachGoldenCase(ORRERY_TEST_DATA_DIR "/finance_cases.txt", 10, [&](const testing::GoldenCase& c) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/finance_cases.txt", 10, [&](const testing::Case& c) {
         ASSERT_EQ(c.fields.size(), 11u);
         const int kind = static_cast<int>(std::find(pages.begin(), pages.end(), c.fields[0]) - pages.begin());
         const auto& choices = compoundingChoices();

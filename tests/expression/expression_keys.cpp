@@ -1,41 +1,12 @@
-#include "case_file.h"
+#include "expression_keys.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
 
 #include "common/c_numeric.h"
 #include "expression/markers.h"
 #include "expression/typing.h"
 
 namespace orrery::testing {
-
-std::vector<Case> readCases(const std::string& fileName) {
-    std::ifstream in(std::string(ORRERY_TEST_DATA_DIR) + "/" + fileName);
-    EXPECT_TRUE(in) << "cannot open " << fileName;
-    std::vector<Case> cases;
-    std::string text;
-    for (int line = 1; std::getline(in, text); ++line) {
-        if (text.empty() || text[0] == '#') continue;
-        Case c{line, {}};
-        std::size_t start = 0;
-        while (true) {
-            const std::size_t bar = text.find(" | ", start);
-            const std::string raw = text.substr(start, bar == std::string::npos ? bar : bar - start);
-            std::string field;
-            for (std::size_t i = 0; i < raw.size(); ++i) {
-                const bool lineBreak = raw[i] == '\\' && i + 1 < raw.size() && raw[i + 1] == 'n';
-                field += lineBreak ? '\n' : raw[i];
-                i += lineBreak;
-            }
-            c.fields.push_back(field);
-            if (bar == std::string::npos) break;
-            start = bar + 3;
-        }
-        cases.push_back(c);
-    }
-    return cases;
-}
 
 std::vector<ExpressionToken> keysFor(const std::string& text) {
     std::vector<ExpressionToken> keys;
