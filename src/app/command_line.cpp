@@ -38,9 +38,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     bool evalGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& arg = arguments[i];
-        auto value = [&](const char* option) -> std::optional<std::string> {
+        auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= arguments.size()) return std::nullopt;
-            (void)option;
             return arguments[++i];
         };
         if (arg == "--help" || arg == "-h") {
@@ -52,12 +51,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             return line;
         }
         if (arg == "--eval") {
-            std::optional<std::string> text = value("--eval");
+            std::optional<std::string> text = value();
             if (!text) return failure("--eval needs an expression (or - to read it from standard input)");
             line.evalText = *text;
             evalGiven = true;
         } else if (arg == "--at") {
-            std::optional<std::string> text = value("--at");
+            std::optional<std::string> text = value();
             if (!text) return failure("--at needs a number");
             line.at = readNumber(*text);
             if (!line.at) return failure("--at needs a number, not '" + *text + "'");
