@@ -20,3 +20,20 @@ function(orrery_add_test name)
     PROPERTIES ENVIRONMENT
       "HOME=${ORRERY_TEST_HOME};XDG_CONFIG_HOME=${ORRERY_TEST_HOME}/config;XDG_DATA_HOME=${ORRERY_TEST_HOME}/data;QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
+
+# orrery_add_qt_test(NAME SOURCES ... LIBRARIES ...)
+# A GoogleTest executable whose main creates the QApplication (offscreen
+# platform, set by CTest), for tests that drive real widgets.
+function(orrery_add_qt_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/qt_test_main.cpp)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} Qt6::Widgets Qt6::Test GTest::gtest GTest::gmock)
+  target_compile_definitions(${name} PRIVATE ORRERY_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT
+      "HOME=${ORRERY_TEST_HOME};XDG_CONFIG_HOME=${ORRERY_TEST_HOME}/config;XDG_DATA_HOME=${ORRERY_TEST_HOME}/data;QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
