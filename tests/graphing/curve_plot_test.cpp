@@ -1,0 +1,293 @@
+#include "graphing/curve_plot.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "common/c_numeric.h"
+#include "expression/markers.h"
+#include "expression/typing.h"
+#include "graphing/graph_view.h"
+#include "support/case_file.h"
+
+namespace orrery {
+namespace {
+
+std::vector<ExpressionToken> typed(const std::string& text) {
+    TypedExpression t = typeText(text, {}, true);
+    EXPECT_TRUE(t.messages.empty()) << text;
+    return t.tokens;
+}
+
+Curve curveOf(const std::string& text, CurveLimits limits = {}) {
+    Curve curve;
+    curve.tokens = typed(text);
+    curve.limits = limits;
+    return curve;
+}
+
+double sampleValue(const std::string& text) {
+    if (text == "High") return kUndefinedHigh;
+    if (text == "Low") return kUndefinedLow;
+    if (text == "nan") return std::numeric_limits<double>::quiet_NaN();
+    return parseDoubleC(text);
+}
+
+// Whether some run joins sample k to sample k + 1.
+bool joined(const PlotLine& line, std::uint32_t k) {
+    for (const PointRun& run : line.runs)
+        if (run.first <= k && k + 1 < run.first + run.count) return true;
+    return false;
+}
+
+TEST(SampleRows, CasesFile) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/sample_rows.txt", 20, [](const testing::Case& c) {
+        ASSERT_EQ(c.fields.size(), 5u);
+        EXPECT_EQ(sampleRow(sampleValue(c.fields[0]), parseDoubleC(c.fields[1]),
+                            parseDoubleC(c.fields[2]), std::stoi(c.fields[3])),
+                  std::stoi(c.fields[4]));
+    });
+}
+
+TEST(SampleColumns, GraphRangeThroughDomainScaleAndOffset) {
+    // The curve's whole domain on the graph: 500 samples from 20 to 420.
+    EXPECT_EQ(sampleColumn(0, 500, 0.0, 1.0, 440), 20);
+    EXPECT_EQ(sampleColumn(499, 500, 0.0, 1.0, 440), 420);
+    EXPECT_EQ(sampleColumn(1, 500, 0.0, 1.0, 440), 20);  // 20.8 truncated
+    // Domain 0..5 on a graph of -10..10: a quarter of the width from the middle.
+    EXPECT_EQ(sampleColumn(0, 6, 0.5, 0.25, 440), 220);
+    EXPECT_EQ(sampleColumn(5, 6, 0.5, 0.25, 440), 320);
+    // Left of the picture truncates toward zero, and absurd scales stay ints.
+    EXPECT_EQ(sampleColumn(0, 2, -0.06, 1.0, 440), -4);
+    EXPECT_EQ(sampleColumn(1, 2, 0.0, 1e300, 440), kRowLimit);
+    EXPECT_EQ(sampleColumn(1, 2, 0.0, std::nan(""), 440), 0);
+}
+
+TEST(CurvePlot, ReciprocalJoinedAcrossZeroOnlyWhenBothEndsAreDrawable) {
+    GraphSettings settings;
+    Curve curve = curveOf("1/x");
+    CurvePlot plot = plotCurve(curve, settings, 440, 440);
+    ASSERT_TRUE(plot.drawn);
+    ASSERT_EQ(plot.line.points.size(), 500u);
+    // x = -0.01002 and 0.01002 map thousands of pixels below and above.
+    EXPECT_GT(plot.line.points[249].y, 3000);
+    EXPECT_LT(plot.line.points[250].y, -3000);
+    EXPECT_TRUE(joined(plot.line, 249));
+    ASSERT_EQ(plot.line.runs.size(), 1u);
+    EXPECT_EQ(plot.line.segmentCount(), 499u);
+
+    curve.limits.yMin = -0.001;
+    curve.limits.yMax = 0.001;
+    plot = plotCurve(curve, settings, 440, 440);
+    EXPECT_EQ(plot.line.points[250].y, kRowAbove);
+    EXPECT_FALSE(joined(plot.line, 249));
+    // Only the negative branch (below the picture, but drawable) is joined.
+    ASSERT_EQ(plot.line.runs.size(), 1u);
+    EXPECT_EQ(plot.line.runs[0], (PointRun{0, 250}));
+    EXPECT_EQ(curve.valueState, ValueState::Varies);
+    EXPECT_FALSE(curve.hasPointsInRange);  // no sample strictly inside ±0.001
+}
+
+TEST(CurvePlot, SquareRootStartsAtItsFirstDefinedSample) {
+    GraphSettings settings;
+    Curve curve = curveOf("sqrt(x)");
+    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
+    EXPECT_EQ(plot.line.points[249].y, kRowBelow);
+    ASSERT_EQ(plot.line.runs.size(), 1u);
+    EXPECT_EQ(plot.line.runs[0], (PointRun{250, 250}));
+    EXPECT_EQ(plot.line.points[499], (PixelPoint{420, 20 + static_cast<int>(400 * (5 - std::sqrt(5.0)) / 10)}));
+    EXPECT_EQ(curve.valueState, ValueState::Varies);
+    EXPECT_TRUE(curve.hasPointsInRange);
+}
+
+TEST(CurvePlot, ConstantCurveIsAHorizontalLineWithItsValue) {
+    GraphSettings settings;
+    Curve curve = curveOf("3");
+    curve.hasPointsInRange = false;
+    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
+    EXPECT_EQ(curve.valueState, ValueState::Constant);
+    EXPECT_EQ(curve.value, 3.0);
+    EXPECT_TRUE(curve.hasPointsInRange);
+    ASSERT_EQ(plot.line.runs.size(), 1u);
+    EXPECT_EQ(plot.line.runs[0].count, 500u);
+    for (const PixelPoint& p : plot.line.points) EXPECT_EQ(p.y, 100);
+}
+
+TEST(CurvePlot, ConstantOutsideItsRangeStillCountsAsInRange) {
+    GraphSettings settings;
+    Curve curve = curveOf("30");
+    plotCurve(curve, settings, 440, 440);
+    EXPECT_EQ(curve.valueState, ValueState::Constant);
+    EXPECT_TRUE(curve.hasPointsInRange);
+}
+
+TEST(CurvePlot, UndefinedEverywhereDrawsNothingButIsNoFailure) {
+    GraphSettings settings;
+    Curve curve = curveOf("sqrt(-1-x^2)");
+    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
+    EXPECT_TRUE(plot.drawn);
+    EXPECT_EQ(curve.valueState, ValueState::Undefined);
+    EXPECT_FALSE(curve.hasPointsInRange);
+    EXPECT_TRUE(plot.line.runs.empty());
+}
+
+TEST(CurvePlot, CurveAboveItsRangeVariesWithNoPointsInRange) {
+    GraphSettings settings;
+    Curve curve = curveOf("x^2+6");
+    plotCurve(curve, settings, 440, 440);
+    EXPECT_EQ(curve.valueState, ValueState::Varies);
+    EXPECT_FALSE(curve.hasPointsInRange);
+    // Samples on the bounds themselves are not inside.
+    settings.setPointCount(0, 2, false);
+    Curve touching = curveOf("x");
+    plotCurve(touching, settings, 440, 440);
+    EXPECT_FALSE(touching.hasPointsInRange);
+    touching.limits.yMax = 5.000001;
+    plotCurve(touching, settings, 440, 440);
+    EXPECT_TRUE(touching.hasPointsInRange);
+}
+
+TEST(CurvePlot, TwoPointsGiveOneSegmentAcrossTheDomain) {
+    GraphSettings settings;
+    settings.setPointCount(0, 2, false);
+    Curve curve = curveOf("x");
+    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
+    ASSERT_EQ(plot.line.points.size(), 2u);
+    EXPECT_EQ(plot.line.points[0], (PixelPoint{20, 420}));
+    EXPECT_EQ(plot.line.points[1], (PixelPoint{420, 20}));
+    EXPECT_EQ(plot.line.segmentCount(), 1u);
+}
+
+TEST(CurvePlot, PointCountsOutsideThePlotRangeAreBroughtInside) {
+    GraphSettings settings;
+    Curve curve = curveOf("x");
+    settings.pointCounts[0] = 1;
+    EXPECT_EQ(plotCurve(curve, settings, 440, 440).line.points.size(), 2u);
+    settings.pointCounts[0] = -7;
+    EXPECT_EQ(plotCurve(curve, settings, 440, 440).line.points.size(), 2u);
+    settings.pointCounts[0] = 2000000000;
+    EXPECT_EQ(plotCurve(curve, settings, 440, 440).line.points.size(), 30001u);
+}
+
+TEST(CurvePlot, NothingDrawnKeepsTheLastClassification) {
+    GraphSettings settings;
+    Curve curve = curveOf("3");
+    plotCurve(curve, settings, 440, 440);
+    ASSERT_EQ(curve.valueState, ValueState::Constant);
+
+    curve.tokens.clear();
+    CurvePlot plot = plotCurve(curve, settings, 440, 440);
+    EXPECT_FALSE(plot.drawn);
+    EXPECT_FALSE(plot.message);
+    EXPECT_TRUE(plot.line.points.empty());
+    EXPECT_EQ(curve.valueState, ValueState::Constant);
+
+    curve.tokens = typed("3+");
+    plot = plotCurve(curve, settings, 440, 440);
+    EXPECT_FALSE(plot.drawn);
+    ASSERT_TRUE(plot.message);
+    EXPECT_NE(plot.message->caption.find("Curve"), std::string::npos) << plot.message->caption;
+    EXPECT_TRUE(plot.line.points.empty());
+    EXPECT_EQ(curve.valueState, ValueState::Constant);
+    EXPECT_EQ(curve.value, 3.0);
+}
+
+TEST(CurvePlot, PenComesFromTheCurvesSettings) {
+    GraphSettings settings;
+    Curve curve = curveOf("x");
+    curve.index = 2;
+    settings.setLineStyle(2, 2, false);
+    settings.setThickness(2, 3, false);
+    settings.setColor(ColorKind::Curve, 2, makeRgb(1, 2, 3));
+    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
+    EXPECT_EQ(plot.index, 2);
+    EXPECT_EQ(plot.pen, (PlotPen{PenStyle::Dot, 3, makeRgb(1, 2, 3)}));
+    EXPECT_FALSE(plot.showDerivative);
+
+    settings.lineStyles[2] = 9;  // unknown styles draw solid
+    settings.thicknesses[2] = 0;
+    EXPECT_EQ(plotCurve(curve, settings, 440, 440).pen, (PlotPen{PenStyle::Solid, 1, makeRgb(1, 2, 3)}));
+}
+
+TEST(CurvePlot, DerivativeIsDottedInTheCurveColourOnTheSameRows) {
+    GraphSettings settings;
+    Curve curve = curveOf("2x");
+    curve.showDerivative = true;
+    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
+    ASSERT_TRUE(plot.showDerivative);
+    EXPECT_EQ(plot.derivativePen, (PlotPen{PenStyle::Dot, 1, settings.curveColor(0)}));
+    ASSERT_EQ(plot.derivative.points.size(), 500u);
+    // y' = 2 up to rounding: row 140, or 139 where it came out a hair above 2.
+    for (const PixelPoint& p : plot.derivative.points) EXPECT_NEAR(p.y, 140, 1);
+    EXPECT_EQ(plot.derivative.points[7].x, plot.line.points[7].x);
+    EXPECT_EQ(plot.derivative.segmentCount(), 499u);
+}
+
+TEST(CurvePlot, DataPointsSitOnTheirCurveWhenItsDomainIsNarrower) {
+    GraphSettings settings;
+    settings.setPointCount(0, 6, false);
+    Curve curve = curveOf("x", CurveLimits{0, 5, -5, 5});
+    curve.rescale(CurveLimits{-10, 10, -5, 5});
+    curve.originalPoints = {{2, 2}, {5, 5}, {3, 1e300}};
+    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
+    EXPECT_EQ(plot.originalPoints.radius, 4);  // min(440 / 100, 440 / 60)
+    EXPECT_EQ(plot.originalPoints.fill, settings.originalPointColor(0));
+    ASSERT_EQ(plot.originalPoints.centres.size(), 2u);  // the far one is left out
+    EXPECT_EQ(plot.originalPoints.centres[0], plot.line.points[2]);
+    EXPECT_EQ(plot.originalPoints.centres[1], plot.line.points[5]);
+    EXPECT_EQ(plot.line.points[0].x, 220);
+
+    settings.setShowOriginal(0, false);
+    EXPECT_TRUE(plotCurve(curve, settings, 440, 440).originalPoints.centres.empty());
+}
+
+TEST(CurvePlot, ReusedPlotAndPlotterKeepNothingOfTheLastCurve) {
+    GraphSettings settings;
+    CurvePlotter plotter;
+    CurvePlot plot;
+    Curve first = curveOf("2x");
+    first.showDerivative = true;
+    first.originalPoints = {{0, 0}};
+    plotter.plotCurve(first, settings, 440, 440, plot);
+    ASSERT_FALSE(plot.originalPoints.centres.empty());
+
+    settings.setPointCount(0, 3, false);
+    Curve second = curveOf("x", CurveLimits{0, 2, -5, 5});
+    plotter.plotCurve(second, settings, 440, 440, plot);
+    EXPECT_FALSE(plot.showDerivative);
+    EXPECT_TRUE(plot.derivative.points.empty());
+    EXPECT_TRUE(plot.originalPoints.centres.empty());
+    ASSERT_EQ(plot.line.points.size(), 3u);
+    EXPECT_EQ(plot.line.points[1].y, 20 + 400 * 4 / 10);  // x = 1 on the new grid
+}
+
+TEST(GraphPlot, EveryCurveInOrderWithItsIndex) {
+    GraphSettings settings;
+    GraphView view(settings);
+    view.curves().current().tokens = typed("x");
+    view.nextCurve();
+    view.curves().current().tokens = typed("3");
+    view.curves().current().index = 7;  // stale; plotting sets it again
+    settings.setColor(ColorKind::Curve, 1, makeRgb(9, 9, 9));
+
+    GraphPlot plot = plotGraph(view, 440, 440);
+    ASSERT_EQ(plot.curves.size(), 2u);
+    EXPECT_FALSE(plot.anyFailed);
+    EXPECT_EQ(plot.curves[1].index, 1);
+    EXPECT_EQ(view.curves().at(1).index, 1);
+    EXPECT_EQ(plot.curves[1].pen.color, makeRgb(9, 9, 9));
+    EXPECT_EQ(view.curves().at(1).valueState, ValueState::Constant);
+
+    view.nextCurve();  // a third curve, still empty
+    CurvePlotter plotter;
+    plotter.plotGraph(view, 440, 440, plot);
+    ASSERT_EQ(plot.curves.size(), 3u);
+    EXPECT_TRUE(plot.anyFailed);
+    EXPECT_FALSE(plot.curves[2].drawn);
+    EXPECT_TRUE(plot.curves[0].drawn);
+}
+
+}  // namespace
+}  // namespace orrery
