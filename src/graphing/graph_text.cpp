@@ -1,6 +1,8 @@
 #include "graphing/graph_text.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace orrery {
 
@@ -38,6 +40,17 @@ std::vector<std::string> graphTextLines(const std::string& text) {
 
 std::int32_t graphTextLineTop(std::int32_t anchorY, std::int32_t charHeight, std::int32_t line) {
     return anchorY + ((2 * line - 1) * charHeight) / 2;
+}
+
+TextMarker textMarker(std::int32_t anchorX, std::int32_t anchorY, std::int32_t radius, bool dragging,
+                      ColorRef axesColor) {
+    TextMarker marker{anchorX, anchorY, radius, {}, dragging ? makeRgb(200, 175, 0) : axesColor,
+                      dragging ? makeRgb(0, 165, 0) : makeRgb(0, 200, 0)};
+    for (std::size_t k = 0; k < marker.hexagon.size(); ++k) {
+        const double angle = (30.0 + 60.0 * static_cast<double>(k)) * std::numbers::pi / 180.0;
+        marker.hexagon[k] = {anchorX + radius * std::cos(angle), anchorY - radius * std::sin(angle)};
+    }
+    return marker;
 }
 
 }  // namespace orrery

@@ -54,6 +54,20 @@ std::int32_t graphTextFontHeight(std::int32_t sizeIndex, std::int32_t pictureWid
 std::vector<std::string> graphTextLines(const std::string& text);
 std::int32_t graphTextLineTop(std::int32_t anchorY, std::int32_t charHeight, std::int32_t line);
 
+// The marker shown where an empty text will go: a circle of the text margin
+// around the anchor with a hexagon inside, its corners on the circle at 30,
+// 90, ..., 330 degrees.
+struct TextMarker {
+    std::int32_t centreX = 0;
+    std::int32_t centreY = 0;
+    std::int32_t radius = 0;
+    std::array<std::array<double, 2>, 6> hexagon{};
+    ColorRef circleColor = 0;
+    ColorRef hexagonColor = 0;
+};
+TextMarker textMarker(std::int32_t anchorX, std::int32_t anchorY, std::int32_t radius, bool dragging,
+                      ColorRef axesColor);
+
 enum class NudgeDirection { Left, Up, Right, Down };
 
 }  // namespace orrery

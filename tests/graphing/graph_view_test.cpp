@@ -7,6 +7,7 @@
 
 #include "expression/key_table.h"
 #include "graphing/graph_axes.h"
+#include "graphing/graph_status.h"
 
 namespace orrery {
 namespace {
@@ -219,6 +220,23 @@ TEST(GraphText, LinesAreCentredOnTheAnchorFromTheFirst) {
     EXPECT_EQ(graphTextFontHeight(4, 440, 440), 30);
     EXPECT_EQ(graphTextFontHeight(4, 880, 440), 60);
     EXPECT_EQ(graphTextFontHeight(4, 100, 440), 30);
+}
+
+TEST(GraphText, MarkerHexagonHasItsCornersOnTheCircle) {
+    const TextMarker m = textMarker(100, 50, 20, false, makeRgb(1, 2, 3));
+    EXPECT_EQ(m.circleColor, makeRgb(1, 2, 3));
+    EXPECT_EQ(m.hexagonColor, makeRgb(0, 200, 0));
+    EXPECT_NEAR(m.hexagon[1][0], 100, 1e-9);  // 90 degrees: straight up
+    EXPECT_NEAR(m.hexagon[1][1], 30, 1e-9);
+    for (const auto& corner : m.hexagon)
+        EXPECT_NEAR(std::hypot(corner[0] - 100, corner[1] - 50), 20, 1e-9);
+    EXPECT_EQ(textMarker(0, 0, 20, true, 0).circleColor, makeRgb(200, 175, 0));
+}
+
+TEST_F(GraphViewTest, ClickedPointReadsOutWithFourDecimals) {
+    EXPECT_EQ(coordinateStatus(view.pixelToX(120), view.pixelToY(120)),
+              (std::vector<std::string>{" x = -2.5000", " y = 2.5000",
+                                        "  Right click to see a menu of graph options."}));
 }
 
 TEST_F(GraphViewTest, NudgingStopsAtTheMargin) {
