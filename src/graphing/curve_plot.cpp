@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "expression/curve_evaluation.h"
 #include "expression/markers.h"
 #include "graphing/calculus.h"
 #include "graphing/graph_view.h"
@@ -33,25 +32,38 @@ PenStyle penStyleOf(std::int32_t lineStyle) {
     return lineStyle >= 0 && lineStyle <= 3 ? static_cast<PenStyle>(lineStyle) : PenStyle::Solid;
 }
 
-// Pixels of every sample and the runs of joined neighbours.
+// The row rule for one sample; inline so the mapping loop stays a plain loop.
+inline std::int32_t rowOf(double y, double yMax, double scaledHeight, double yRange) {
+    if (isNoValue(y)) return kRowBelow;
+    const double p = (yMax - y) * scaledHeight / yRange + kMargin;
+    if (p < -32000.0) return kRowAbove;
+    if (!(p <= kRowLimit)) return kRowBelow;  // far below, or no row at all (NaN)
+    return static_cast<std::int32_t>(p);
+}
+
+// Pixels of every sample, then the runs of joined neighbours.
 void mapLine(std::span<const double> values, const Curve& curve, std::int32_t width,
              std::int32_t height, PlotLine& out) {
     const auto n = static_cast<std::int32_t>(values.size());
+    const double yMax = curve.limits.yMax;
+    const double yRange = curve.limits.yMax - curve.limits.yMin;
+    const double scaledHeight = height - 2.0 * kMargin;
     out.points.resize(values.size());
-    out.runs.clear();
-    bool previousDrawable = false;
     for (std::int32_t k = 0; k < n; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const double column = columnAt(k, n, curve.domainOffset, curve.domainScale, width);
-        PixelPoint& point = out.points[i];
-        point.x = std::isnan(column) ? 0 : truncatePixel(column);
-        point.y = std::isnan(column) ? kRowBelow
-                                     : sampleRow(values[i], curve.limits.yMin, curve.limits.yMax, height);
-        const bool drawable = drawableRow(point.y);
+        const bool placed = !std::isnan(column);
+        out.points[i].x = placed ? truncatePixel(column) : 0;
+        out.points[i].y = placed ? rowOf(values[i], yMax, scaledHeight, yRange) : kRowBelow;
+    }
+
+    out.runs.clear();
+    bool previousDrawable = false;
+    for (std::uint32_t k = 0; k < values.size(); ++k) {
+        const bool drawable = drawableRow(out.points[k].y);
         if (drawable && previousDrawable) {
-            const auto u = static_cast<std::uint32_t>(k);
-            if (out.runs.empty() || out.runs.back().first + out.runs.back().count != u)
-                out.runs.push_back(PointRun{u - 1, 2});
+            if (out.runs.empty() || out.runs.back().first + out.runs.back().count != k)
+                out.runs.push_back(PointRun{k - 1, 2});
             else
                 ++out.runs.back().count;
         }
@@ -81,11 +93,7 @@ void markDataPoints(const Curve& curve, std::int32_t width, std::int32_t height,
 }  // namespace
 
 std::int32_t sampleRow(double y, double yMin, double yMax, std::int32_t height) {
-    if (isNoValue(y)) return kRowBelow;
-    const double p = (yMax - y) * (height - 2.0 * kMargin) / (yMax - yMin) + kMargin;
-    if (p < -32000.0) return kRowAbove;
-    if (!(p <= kRowLimit)) return kRowBelow;  // far below, or no row at all (NaN)
-    return static_cast<std::int32_t>(p);
+    return rowOf(y, yMax, height - 2.0 * kMargin, yMax - yMin);
 }
 
 std::int32_t sampleColumn(std::int32_t k, std::int32_t n, double domainOffset, double domainScale,
@@ -115,6 +123,23 @@ const std::vector<double>& CurvePlotter::grid(double xMin, double xMax, std::int
     return xs_;
 }
 
+const PreparedExpression& CurvePlotter::prepared(const Curve& curve,
+                                                 const ExpressionContext& context) {
+    if (curve.index < 0) {
+        uncached_ = prepareExpression(curve.tokens, context);
+        return uncached_;
+    }
+    const auto i = static_cast<std::size_t>(curve.index);
+    if (prepared_.size() <= i) prepared_.resize(i + 1);
+    PreparedCurve& entry = prepared_[i];
+    if (!entry.valid || entry.tokens != curve.tokens) {
+        entry.expression = prepareExpression(curve.tokens, context);
+        entry.tokens = curve.tokens;
+        entry.valid = true;
+    }
+    return entry.expression;
+}
+
 void CurvePlotter::plotCurve(Curve& curve, GraphSettings& settings, std::int32_t width,
                              std::int32_t height, CurvePlot& out) {
     const std::int32_t index = curve.index;
@@ -134,13 +159,13 @@ void CurvePlotter::plotCurve(Curve& curve, GraphSettings& settings, std::int32_t
     context.xMax = limits.xMax;
     context.pointCount = n;
     context.curveIndex = index;
-    const PreparedExpression prepared = prepareExpression(curve.tokens, context);
-    if (!prepared.program) {
-        out.message = prepared.message;
+    const PreparedExpression& expression = prepared(curve, context);
+    if (!expression.program) {
+        out.message = expression.message;
         return;
     }
     values_.resize(static_cast<std::size_t>(n));
-    prepared.program->evaluate(grid(limits.xMin, limits.xMax, n), values_);
+    expression.program->evaluate(grid(limits.xMin, limits.xMax, n), values_);
 
     const Classification found = classifySamples(values_);
     curve.valueState = static_cast<ValueState>(found.sampleClass);

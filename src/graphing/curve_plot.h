@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/user_message.h"
+#include "expression/curve_evaluation.h"
 #include "graphing/color_ref.h"
 #include "graphing/curve.h"
 #include "graphing/graph_settings.h"
@@ -114,6 +115,17 @@ public:
 
 private:
     const std::vector<double>& grid(double xMin, double xMax, std::int32_t n);
+    const PreparedExpression& prepared(const Curve& curve, const ExpressionContext& context);
+
+    // The last compiled form of each curve's expression, by curve index:
+    // repaints recompile only what was edited.
+    struct PreparedCurve {
+        bool valid = false;
+        std::vector<ExpressionToken> tokens;
+        PreparedExpression expression;
+    };
+    std::vector<PreparedCurve> prepared_;
+    PreparedExpression uncached_;
 
     std::vector<double> xs_;
     double gridMin_ = 0.0;

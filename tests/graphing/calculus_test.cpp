@@ -8,16 +8,12 @@
 
 #include "expression/curve_evaluation.h"
 #include "expression/markers.h"
-#include "expression/typing.h"
+#include "typed_curve.h"
 
 namespace orrery {
 namespace {
 
-std::vector<ExpressionToken> typed(const std::string& text) {
-    TypedExpression t = typeText(text, {}, true);
-    EXPECT_TRUE(t.messages.empty()) << text;
-    return t.tokens;
-}
+using testing::typed;
 
 std::vector<double> samples(const std::string& text, double xMin, double xMax, int n) {
     ExpressionContext context;

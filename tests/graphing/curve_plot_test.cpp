@@ -4,29 +4,20 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
 #include <string>
 
 #include "common/c_numeric.h"
 #include "expression/markers.h"
-#include "expression/typing.h"
 #include "graphing/graph_view.h"
 #include "support/case_file.h"
+#include "typed_curve.h"
 
 namespace orrery {
 namespace {
 
-std::vector<ExpressionToken> typed(const std::string& text) {
-    TypedExpression t = typeText(text, {}, true);
-    EXPECT_TRUE(t.messages.empty()) << text;
-    return t.tokens;
-}
-
-Curve curveOf(const std::string& text, CurveLimits limits = {}) {
-    Curve curve;
-    curve.tokens = typed(text);
-    curve.limits = limits;
-    return curve;
-}
+using testing::curveOf;
+using testing::typed;
 
 double sampleValue(const std::string& text) {
     if (text == "High") return kUndefinedHigh;
@@ -65,6 +56,33 @@ TEST(SampleColumns, GraphRangeThroughDomainScaleAndOffset) {
     EXPECT_EQ(sampleColumn(1, 2, 0.0, std::nan(""), 440), 0);
 }
 
+std::string describeRuns(const PlotLine& line) {
+    std::string text;
+    for (const PointRun& run : line.runs)
+        text += (text.empty() ? "" : " ") + std::to_string(run.first) + "+" + std::to_string(run.count);
+    return text.empty() ? "-" : text;
+}
+
+TEST(CurvePlot, ClassesFile) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/curve_classes.txt", 12, [](const testing::Case& c) {
+        ASSERT_EQ(c.fields.size(), 7u);
+        CurveLimits limits;
+        std::istringstream(c.fields[1]) >> limits.xMin >> limits.xMax >> limits.yMin >> limits.yMax;
+        GraphSettings settings;
+        settings.setPointCount(0, std::stoi(c.fields[2]), false);
+        Curve curve = curveOf(c.fields[0], limits);
+        const CurvePlot plot = plotCurve(curve, settings, 440, 440);
+        ASSERT_TRUE(plot.drawn);
+        const char* states[] = {"varies", "constant", "undefined"};
+        EXPECT_EQ(states[static_cast<int>(curve.valueState)], c.fields[3]);
+        if (c.fields[4] != "-") {
+            EXPECT_EQ(curve.value, parseDoubleC(c.fields[4]));
+        }
+        EXPECT_EQ(curve.hasPointsInRange ? "yes" : "no", c.fields[5]);
+        EXPECT_EQ(describeRuns(plot.line), c.fields[6]);
+    });
+}
+
 TEST(CurvePlot, ReciprocalJoinedAcrossZeroOnlyWhenBothEndsAreDrawable) {
     GraphSettings settings;
     Curve curve = curveOf("1/x");
@@ -75,78 +93,23 @@ TEST(CurvePlot, ReciprocalJoinedAcrossZeroOnlyWhenBothEndsAreDrawable) {
     EXPECT_GT(plot.line.points[249].y, 3000);
     EXPECT_LT(plot.line.points[250].y, -3000);
     EXPECT_TRUE(joined(plot.line, 249));
-    ASSERT_EQ(plot.line.runs.size(), 1u);
     EXPECT_EQ(plot.line.segmentCount(), 499u);
 
     curve.limits.yMin = -0.001;
     curve.limits.yMax = 0.001;
     plot = plotCurve(curve, settings, 440, 440);
     EXPECT_EQ(plot.line.points[250].y, kRowAbove);
+    EXPECT_GT(plot.line.points[249].y, 19000000);  // far below, yet drawable
     EXPECT_FALSE(joined(plot.line, 249));
-    // Only the negative branch (below the picture, but drawable) is joined.
-    ASSERT_EQ(plot.line.runs.size(), 1u);
-    EXPECT_EQ(plot.line.runs[0], (PointRun{0, 250}));
-    EXPECT_EQ(curve.valueState, ValueState::Varies);
-    EXPECT_FALSE(curve.hasPointsInRange);  // no sample strictly inside ±0.001
 }
 
-TEST(CurvePlot, SquareRootStartsAtItsFirstDefinedSample) {
-    GraphSettings settings;
-    Curve curve = curveOf("sqrt(x)");
-    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
-    EXPECT_EQ(plot.line.points[249].y, kRowBelow);
-    ASSERT_EQ(plot.line.runs.size(), 1u);
-    EXPECT_EQ(plot.line.runs[0], (PointRun{250, 250}));
-    EXPECT_EQ(plot.line.points[499], (PixelPoint{420, 20 + static_cast<int>(400 * (5 - std::sqrt(5.0)) / 10)}));
-    EXPECT_EQ(curve.valueState, ValueState::Varies);
-    EXPECT_TRUE(curve.hasPointsInRange);
-}
-
-TEST(CurvePlot, ConstantCurveIsAHorizontalLineWithItsValue) {
+TEST(CurvePlot, ConstantCurveIsAHorizontalLine) {
     GraphSettings settings;
     Curve curve = curveOf("3");
-    curve.hasPointsInRange = false;
     const CurvePlot plot = plotCurve(curve, settings, 440, 440);
-    EXPECT_EQ(curve.valueState, ValueState::Constant);
-    EXPECT_EQ(curve.value, 3.0);
-    EXPECT_TRUE(curve.hasPointsInRange);
-    ASSERT_EQ(plot.line.runs.size(), 1u);
-    EXPECT_EQ(plot.line.runs[0].count, 500u);
     for (const PixelPoint& p : plot.line.points) EXPECT_EQ(p.y, 100);
-}
-
-TEST(CurvePlot, ConstantOutsideItsRangeStillCountsAsInRange) {
-    GraphSettings settings;
-    Curve curve = curveOf("30");
-    plotCurve(curve, settings, 440, 440);
-    EXPECT_EQ(curve.valueState, ValueState::Constant);
-    EXPECT_TRUE(curve.hasPointsInRange);
-}
-
-TEST(CurvePlot, UndefinedEverywhereDrawsNothingButIsNoFailure) {
-    GraphSettings settings;
-    Curve curve = curveOf("sqrt(-1-x^2)");
-    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
-    EXPECT_TRUE(plot.drawn);
-    EXPECT_EQ(curve.valueState, ValueState::Undefined);
-    EXPECT_FALSE(curve.hasPointsInRange);
-    EXPECT_TRUE(plot.line.runs.empty());
-}
-
-TEST(CurvePlot, CurveAboveItsRangeVariesWithNoPointsInRange) {
-    GraphSettings settings;
-    Curve curve = curveOf("x^2+6");
-    plotCurve(curve, settings, 440, 440);
-    EXPECT_EQ(curve.valueState, ValueState::Varies);
-    EXPECT_FALSE(curve.hasPointsInRange);
-    // Samples on the bounds themselves are not inside.
-    settings.setPointCount(0, 2, false);
-    Curve touching = curveOf("x");
-    plotCurve(touching, settings, 440, 440);
-    EXPECT_FALSE(touching.hasPointsInRange);
-    touching.limits.yMax = 5.000001;
-    plotCurve(touching, settings, 440, 440);
-    EXPECT_TRUE(touching.hasPointsInRange);
+    EXPECT_EQ(plot.line.points.front().x, 20);
+    EXPECT_EQ(plot.line.points.back().x, 420);
 }
 
 TEST(CurvePlot, TwoPointsGiveOneSegmentAcrossTheDomain) {
@@ -261,6 +224,36 @@ TEST(CurvePlot, ReusedPlotAndPlotterKeepNothingOfTheLastCurve) {
     EXPECT_TRUE(plot.originalPoints.centres.empty());
     ASSERT_EQ(plot.line.points.size(), 3u);
     EXPECT_EQ(plot.line.points[1].y, 20 + 400 * 4 / 10);  // x = 1 on the new grid
+}
+
+TEST(CurvePlot, EditedExpressionIsPlottedAfreshByTheSamePlotter) {
+    GraphSettings settings;
+    settings.setPointCount(0, 3, false);
+    CurvePlotter plotter;
+    CurvePlot plot;
+    Curve curve = curveOf("x");
+    plotter.plotCurve(curve, settings, 440, 440, plot);
+    EXPECT_EQ(plot.line.points[2].y, 20);  // y = 5
+
+    curve.tokens = typed("x-1");
+    plotter.plotCurve(curve, settings, 440, 440, plot);
+    EXPECT_EQ(plot.line.points[2].y, 60);  // y = 4
+
+    curve.tokens = typed("x-");
+    plotter.plotCurve(curve, settings, 440, 440, plot);
+    EXPECT_FALSE(plot.drawn);
+    EXPECT_TRUE(plot.message);
+
+    curve.tokens = typed("x-2");
+    plotter.plotCurve(curve, settings, 440, 440, plot);
+    EXPECT_TRUE(plot.drawn);
+    EXPECT_EQ(plot.line.points[2].y, 100);  // y = 3
+
+    // Another curve at the same index is its own expression, not the last one.
+    Curve other = curveOf("1");
+    plotter.plotCurve(other, settings, 440, 440, plot);
+    EXPECT_EQ(other.valueState, ValueState::Constant);
+    EXPECT_EQ(other.value, 1.0);
 }
 
 TEST(GraphPlot, EveryCurveInOrderWithItsIndex) {

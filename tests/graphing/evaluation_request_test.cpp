@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "expression/typing.h"
 #include "support/case_file.h"
+#include "typed_curve.h"
 
 namespace orrery {
 namespace {
 
-Curve curveOf(const std::string& text) {
-    Curve curve;
-    curve.tokens = typeText(text, {}, true).tokens;
-    return curve;
-}
+using testing::curveOf;
 
 std::string shown(const EvaluationOutcome& outcome) {
     if (!outcome.error) return outcome.valueText;
