@@ -1,0 +1,16 @@
+#include "persistence/tip_number.h"
+
+#include "persistence/settings_keys.h"
+#include "persistence/store_values.h"
+
+namespace orrery {
+
+int ReadTipNumber(const SettingsStore& store) {
+    return readInt(store, kProgramKey, "TipNumber").value_or(0);
+}
+
+void WriteTipNumber(SettingsStore& store, int number) {
+    writeInt(store, kProgramKey, "TipNumber", number);
+}
+
+}  // namespace orrery

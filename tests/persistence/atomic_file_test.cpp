@@ -1,0 +1,109 @@
+// Saving through a temporary file: the old file survives every failure.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "document_fixtures.h"
+#include "persistence/atomic_file.h"
+#include "persistence/document_file.h"
+
+namespace orrery {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("orrery-atomic-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(folder_);
+    }
+
+    static std::string contents(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void put(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+    std::size_t entries() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
+
+    fs::path folder_;
+};
+
+const auto kWriteNew = [](std::ostream& out) { return static_cast<bool>(out << "new contents"); };
+
+TEST_F(AtomicFile, ReplacesTheTargetAndKeepsItsPermissions) {
+    const fs::path target = folder_ / "graph.qpl";
+    put(target, "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(writeFileAtomically(target, kWriteNew), AtomicWriteResult::Written);
+    EXPECT_EQ(contents(target), "new contents");
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(AtomicFile, FailingWriterLeavesTheOldFileAndNoTemporary) {
+    const fs::path target = folder_ / "graph.qpl";
+    put(target, "old");
+    const auto failing = [](std::ostream& out) {
+        out << "half";
+        return false;
+    };
+    EXPECT_EQ(writeFileAtomically(target, failing), AtomicWriteResult::WriteFailed);
+    EXPECT_EQ(contents(target), "old");
+    EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(AtomicFile, MissingOrReadOnlyFolderCannotCreate) {
+    EXPECT_EQ(writeFileAtomically(folder_ / "none" / "graph.qpl", kWriteNew), AtomicWriteResult::CannotCreate);
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    const fs::path target = folder_ / "graph.qpl";
+    put(target, "old");
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(writeFileAtomically(target, kWriteNew), AtomicWriteResult::CannotCreate);
+    EXPECT_EQ(contents(target), "old");
+}
+
+TEST_F(AtomicFile, SymbolicLinkKeepsPointingAtTheSavedFile) {
+    const fs::path real = folder_ / "real.qpl";
+    const fs::path link = folder_ / "link.qpl";
+    put(real, "old");
+    fs::create_symlink(real, link);
+    EXPECT_EQ(writeFileAtomically(link, kWriteNew), AtomicWriteResult::Written);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(contents(real), "new contents");
+}
+
+TEST_F(AtomicFile, SavedDocumentReadsBackAndAFailedSaveStaysModified) {
+    testing::Model m = testing::richModel();
+    m.settings.modified = true;
+    const fs::path target = folder_ / "graph.qpl";
+    EXPECT_EQ(saveDocumentFile(target, m.settings, m.document), std::nullopt);
+    EXPECT_FALSE(m.settings.modified);
+    EXPECT_EQ(contents(target), testing::fileBytes(testing::richModel()));
+
+    m.settings.modified = true;
+    const fs::path nowhere = folder_ / "missing" / "graph.qpl";
+    const auto message = saveDocumentFile(nowhere, m.settings, m.document);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->caption, "Orrery_742");
+    EXPECT_EQ(message->text, "Could not save the file: " + nowhere.string());
+    EXPECT_TRUE(m.settings.modified);
+}
+
+}  // namespace
+}  // namespace orrery

@@ -1,0 +1,98 @@
+// Documents read back as they were written.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "document_fixtures.h"
+#include "expression/key_table.h"
+#include "persistence/document_reader.h"
+#include "persistence/document_writer.h"
+
+namespace orrery {
+namespace {
+
+using testing::Model;
+
+LoadedDocument loaded(const std::variant<LoadedDocument, UserMessage>& result) {
+    if (const auto* message = std::get_if<UserMessage>(&result)) ADD_FAILURE() << message->text;
+    const auto* document = std::get_if<LoadedDocument>(&result);
+    return document ? *document : LoadedDocument{};
+}
+
+TEST(DocumentRoundTrip, RichDocumentComesBackEqual) {
+    const Model original = testing::richModel();
+    // Window options are not part of a document: they stay as the reader found them.
+    GraphSettings current;
+    current.toolTips = false;
+    current.calculatorProportion = 0.3;
+    current.profileName = "lab";
+    current.showOriginalPoints = {false, true};
+
+    const LoadedDocument back = loaded(testing::readFileBytes(testing::fileBytes(original), current));
+    GraphSettings expected = original.settings;
+    expected.toolTips = false;
+    expected.calculatorProportion = 0.3;
+    expected.profileName = "lab";
+    expected.showOriginalPoints = {false, true};
+    expected.pointCounts.push_back(500);  // three stored, four curves
+    EXPECT_EQ(back.settings, expected);
+    EXPECT_EQ(back.document, original.document);
+    EXPECT_EQ(back.document.text.text, "Grüße ÷ π\r\nline two ²");
+}
+
+TEST(DocumentRoundTrip, CurvesTakeTheKeyTablesOwnKeys) {
+    Model m = testing::smallModel();
+    // A key typed as a character may carry another label; the file keeps only its index.
+    m.document.curves[0].tokens[2].label = "X typed";
+    const LoadedDocument back = loaded(testing::readFileBytes(testing::fileBytes(m)));
+    EXPECT_EQ(back.document.curves[0].tokens[2], keyAt(key::kX));
+}
+
+TEST(DocumentRoundTrip, ShortPointCountsGrowForEveryCurve) {
+    Model m = testing::richModel();
+    m.settings.pointCounts = {42};
+    m.settings.allPoints = false;
+    const LoadedDocument back = loaded(testing::readFileBytes(testing::fileBytes(m)));
+    EXPECT_EQ(back.settings.pointCounts, (std::vector<std::int32_t>{42, 500, 500, 500}));
+
+    m.settings.allPoints = true;  // the shared count fills the new entries
+    const LoadedDocument shared = loaded(testing::readFileBytes(testing::fileBytes(m)));
+    EXPECT_EQ(shared.settings.pointCounts, (std::vector<std::int32_t>{42, 42, 42, 42}));
+}
+
+TEST(DocumentRoundTrip, ReadingInPlaceReplacesOnlyWhatDocumentsHold) {
+    const Model rich = testing::richModel();
+    std::ostringstream out;
+    GraphSettings written = rich.settings;
+    WriteDocument(out, written, rich.document);
+
+    GraphSettings live;
+    live.splitScreen = false;
+    GraphDocument liveDocument;
+    std::istringstream in(out.str());
+    EXPECT_EQ(ReadDocument(in, live, liveDocument), std::nullopt);
+    EXPECT_EQ(live.lineStyles, rich.settings.lineStyles);
+    EXPECT_EQ(live.axesType, 2);
+    EXPECT_FALSE(live.splitScreen);
+    EXPECT_EQ(liveDocument, rich.document);
+}
+
+TEST(DocumentRoundTrip, TakenOverByTheGraphView) {
+    const LoadedDocument back = loaded(testing::readFileBytes(testing::fileBytes(testing::richModel())));
+    GraphSettings live = back.settings;
+    GraphView view(live);
+    view.loadDocument(back.document);
+    EXPECT_EQ(view.curves().count(), 4);
+    EXPECT_EQ(view.curves().currentIndex(), 2);
+    EXPECT_EQ(view.text().text, back.document.text.text);
+    // Writing what the view now holds gives the same file again, rescaling aside.
+    GraphDocument again = view.document();
+    for (std::size_t i = 0; i < again.curves.size(); ++i) {
+        EXPECT_EQ(again.curves[i].tokens, back.document.curves[i].tokens);
+        EXPECT_EQ(again.curves[i].originalPoints, back.document.curves[i].originalPoints);
+    }
+}
+
+}  // namespace
+}  // namespace orrery
