@@ -42,7 +42,8 @@ void setRate(benchmark::State& state) {
 
 void Prepare(benchmark::State& state, const char* typed) {
     const Curve curve = curveFor(typed);
-    for (auto _ : state) benchmark::DoNotOptimize(prepareExpression(curve.tokens, contextFor(curve)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(prepareExpression(curve.tokens, contextFor(curve)));
 }
 
 void SampleOnly(benchmark::State& state, const char* typed) {

@@ -13,12 +13,14 @@ namespace {
 
 // The undefined marker for a difference that is missing or overflowed, so
 // every consumer sees one kind of "no value".
-double definedOrMarker(double v) { return isNoValue(v) ? kUndefinedHigh : v; }
+double definedOrMarker(double v) {
+    return isNoValue(v) ? kUndefinedHigh : v;
+}
 
 // The dialog's bar: range 0 to kSimpsonProgressSteps. Small point counts
 // would step past the end, so the position stops there.
 class ProgressBar {
-public:
+  public:
     explicit ProgressBar(const SimpsonProgress& report) : report_(report) {
         if (report_) report_(0);
     }
@@ -28,7 +30,7 @@ public:
         if (report_) report_(position_);
     }
 
-private:
+  private:
     const SimpsonProgress& report_;
     std::int32_t position_ = 0;
 };
@@ -63,8 +65,8 @@ std::int32_t simpsonPointCount(std::int32_t n) {
     return n % 2 == 0 ? n + 1 : n;
 }
 
-std::optional<double> simpson(const std::vector<ExpressionToken>& tokens,
-                              std::int32_t curveIndex, double a, double b, std::int32_t& n,
+std::optional<double> simpson(const std::vector<ExpressionToken>& tokens, std::int32_t curveIndex,
+                              double a, double b, std::int32_t& n,
                               const SimpsonProgress& progress) {
     if (tokens.empty()) return std::nullopt;
     n = simpsonPointCount(n);
@@ -103,8 +105,7 @@ std::optional<double> simpson(const std::vector<ExpressionToken>& tokens,
 
 std::vector<std::string> simpsonReport(std::int32_t n, double a, double b, double integral) {
     return {formatC("Using %d points in the approximation,", n),
-            formatC("over the interval [ %lf, %lf ]", a, b),
-            formatC("INTEGRAL = %lf\n", integral)};
+            formatC("over the interval [ %lf, %lf ]", a, b), formatC("INTEGRAL = %lf\n", integral)};
 }
 
 }  // namespace orrery

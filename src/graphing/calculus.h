@@ -36,8 +36,8 @@ using SimpsonProgress = std::function<void(std::int32_t position)>;
 // written back. Empty: no tokens, an expression the evaluator refuses, a
 // bound that is not finite, an undefined sample past the first, or a sum
 // that overflows. A reversed interval gives the negative integral.
-std::optional<double> simpson(const std::vector<ExpressionToken>& tokens,
-                              std::int32_t curveIndex, double a, double b, std::int32_t& n,
+std::optional<double> simpson(const std::vector<ExpressionToken>& tokens, std::int32_t curveIndex,
+                              double a, double b, std::int32_t& n,
                               const SimpsonProgress& progress = {});
 
 // What the Simpson dialog's list shows after Calculate.

@@ -82,11 +82,13 @@ void markDataPoints(const Curve& curve, std::int32_t width, std::int32_t height,
                     DataPointMarks& out) {
     const CurveLimits& l = curve.limits;
     for (const DataPoint& p : curve.originalPoints) {
-        const double fraction = curve.domainOffset + curve.domainScale * (p.x - l.xMin) / (l.xMax - l.xMin);
+        const double fraction =
+            curve.domainOffset + curve.domainScale * (p.x - l.xMin) / (l.xMax - l.xMin);
         const double column = kMargin + (width - 2.0 * kMargin) * fraction;
         const double row = kMargin + (height - 2.0 * kMargin) * (l.yMax - p.y) / (l.yMax - l.yMin);
         if (!(std::fabs(column) < kRowLimit) || !(std::fabs(row) < kRowLimit)) continue;
-        out.centres.push_back(PixelPoint{static_cast<std::int32_t>(column), static_cast<std::int32_t>(row)});
+        out.centres.push_back(
+            PixelPoint{static_cast<std::int32_t>(column), static_cast<std::int32_t>(row)});
     }
 }
 
@@ -183,8 +185,8 @@ void CurvePlotter::plotCurve(Curve& curve, GraphSettings& settings, std::int32_t
     }
 
     const ColorRef color = settings.curveColor(index);
-    out.pen = PlotPen{penStyleOf(settings.lineStyle(index)), std::clamp(settings.thickness(index), 1, 10),
-                      color};
+    out.pen = PlotPen{penStyleOf(settings.lineStyle(index)),
+                      std::clamp(settings.thickness(index), 1, 10), color};
     mapLine(values_, curve, width, height, out.line);
 
     if (curve.showDerivative) {

@@ -29,7 +29,9 @@ inline constexpr std::int32_t kRowAbove = -2147483647;
 // Rows of this magnitude or more are never joined.
 inline constexpr std::int32_t kRowLimit = 2147483646;
 
-inline bool drawableRow(std::int32_t row) { return row < kRowLimit && row > -kRowLimit; }
+inline bool drawableRow(std::int32_t row) {
+    return row < kRowLimit && row > -kRowLimit;
+}
 
 // The pixel row of a sample y on a curve with vertical range [yMin, yMax] in a
 // picture `height` pixels high (20-pixel margin, truncated toward zero).
@@ -81,8 +83,8 @@ struct DataPointMarks {
 // its derivative, the data points.
 struct CurvePlot {
     std::int32_t index = 0;
-    bool drawn = false;                   // false: no tokens, or the evaluator refused
-    std::optional<UserMessage> message;   // the refusal, for the window to show
+    bool drawn = false;                  // false: no tokens, or the evaluator refused
+    std::optional<UserMessage> message;  // the refusal, for the window to show
     PlotPen pen;
     PlotLine line;
     bool showDerivative = false;
@@ -101,19 +103,19 @@ struct GraphPlot {
 // plot keeps its own), so re-plotting on every repaint does not allocate once
 // the sizes have settled.
 class CurvePlotter {
-public:
+  public:
     // Draws one curve as data for a width x height picture and writes the
     // classification (valueState, value, hasPointsInRange) into the curve;
     // both stay as they were when nothing is drawn. Uses the curve's index
     // for its settings.
-    void plotCurve(Curve& curve, GraphSettings& settings, std::int32_t width,
-                   std::int32_t height, CurvePlot& out);
+    void plotCurve(Curve& curve, GraphSettings& settings, std::int32_t width, std::int32_t height,
+                   CurvePlot& out);
 
     // Every curve of the view, each given its index first. Whether the
     // picture shows curves at all is the caller's choice.
     void plotGraph(GraphView& view, std::int32_t width, std::int32_t height, GraphPlot& out);
 
-private:
+  private:
     const std::vector<double>& grid(double xMin, double xMax, std::int32_t n);
     const PreparedExpression& prepared(const Curve& curve, const ExpressionContext& context);
 
@@ -136,8 +138,7 @@ private:
 };
 
 // One-off forms of the above.
-CurvePlot plotCurve(Curve& curve, GraphSettings& settings, std::int32_t width,
-                    std::int32_t height);
+CurvePlot plotCurve(Curve& curve, GraphSettings& settings, std::int32_t width, std::int32_t height);
 GraphPlot plotGraph(GraphView& view, std::int32_t width, std::int32_t height);
 
 // Curves are plotted with 2 to 30001 points (the Simpson dialog may raise a

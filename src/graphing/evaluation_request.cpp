@@ -10,8 +10,8 @@ namespace orrery {
 namespace {
 
 EvaluationOutcome inputError(std::string text) {
-    return EvaluationOutcome{{}, UserMessage{"Input Error", std::move(text), MessageIcon::Warning,
-                                             MessageButtons::Ok}};
+    return EvaluationOutcome{
+        {}, UserMessage{"Input Error", std::move(text), MessageIcon::Warning, MessageButtons::Ok}};
 }
 
 bool onlyNumberCharacters(std::string_view text) {
@@ -29,7 +29,8 @@ EvaluationOutcome evaluateRequest(const std::vector<Curve>& curves, std::int32_t
                                   std::string_view xText, bool degrees) {
     if (xText.empty()) return inputError("Please enter an X-value");
     if (!onlyNumberCharacters(xText))
-        return inputError("Please enter only digits, no spaces and no more than one decimal point.");
+        return inputError(
+            "Please enter only digits, no spaces and no more than one decimal point.");
     // A minus inside the text ("5-3") would leave part of it unread: that is
     // no X-value either, rather than a silent 5.
     std::size_t consumed = 0;

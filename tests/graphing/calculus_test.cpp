@@ -100,9 +100,12 @@ TEST(Simpson, UndefinedFirstSampleOnlyDropsTheFirstTriple) {
 
 TEST(Simpson, PointCountIsBroughtToAnOddCountInRangeAndWrittenBack) {
     const auto tokens = typed("x");
-    struct Case { std::int32_t given, used; };
-    for (const Case c : {Case{4, 5}, Case{500, 501}, Case{3, 3}, Case{2, 3}, Case{-8, 3},
-                         Case{0, 3}, Case{30001, 30001}, Case{30002, 30001}, Case{1 << 30, 30001}}) {
+    struct Case {
+        std::int32_t given, used;
+    };
+    for (const Case c :
+         {Case{4, 5}, Case{500, 501}, Case{3, 3}, Case{2, 3}, Case{-8, 3}, Case{0, 3},
+          Case{30001, 30001}, Case{30002, 30001}, Case{1 << 30, 30001}}) {
         std::int32_t n = c.given;
         EXPECT_NEAR(*simpson(tokens, 0, 0, 2, n), 2.0, 1e-12) << c.given;
         EXPECT_EQ(n, c.used) << c.given;

@@ -59,7 +59,8 @@ TEST(SampleColumns, GraphRangeThroughDomainScaleAndOffset) {
 std::string describeRuns(const PlotLine& line) {
     std::string text;
     for (const PointRun& run : line.runs)
-        text += (text.empty() ? "" : " ") + std::to_string(run.first) + "+" + std::to_string(run.count);
+        text +=
+            (text.empty() ? "" : " ") + std::to_string(run.first) + "+" + std::to_string(run.count);
     return text.empty() ? "-" : text;
 }
 
@@ -171,7 +172,8 @@ TEST(CurvePlot, PenComesFromTheCurvesSettings) {
 
     settings.lineStyles[2] = 9;  // unknown styles draw solid
     settings.thicknesses[2] = 0;
-    EXPECT_EQ(plotCurve(curve, settings, 440, 440).pen, (PlotPen{PenStyle::Solid, 1, makeRgb(1, 2, 3)}));
+    EXPECT_EQ(plotCurve(curve, settings, 440, 440).pen,
+              (PlotPen{PenStyle::Solid, 1, makeRgb(1, 2, 3)}));
 }
 
 TEST(CurvePlot, DerivativeIsDottedInTheCurveColourOnTheSameRows) {

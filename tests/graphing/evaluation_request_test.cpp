@@ -18,13 +18,13 @@ std::string shown(const EvaluationOutcome& outcome) {
 }
 
 TEST(EvaluationRequest, CasesFile) {
-    testing::forEachCase(ORRERY_TEST_DATA_DIR "/evaluation_requests.txt", 20,
-                         [](const testing::Case& c) {
-                             ASSERT_EQ(c.fields.size(), 4u);
-                             const std::vector<Curve> curves{curveOf(c.fields[0])};
-                             EXPECT_EQ(shown(evaluateRequest(curves, 0, c.fields[1], c.fields[2] == "yes")),
-                                       c.fields[3]);
-                         });
+    testing::forEachCase(
+        ORRERY_TEST_DATA_DIR "/evaluation_requests.txt", 20, [](const testing::Case& c) {
+            ASSERT_EQ(c.fields.size(), 4u);
+            const std::vector<Curve> curves{curveOf(c.fields[0])};
+            EXPECT_EQ(shown(evaluateRequest(curves, 0, c.fields[1], c.fields[2] == "yes")),
+                      c.fields[3]);
+        });
 }
 
 TEST(EvaluationRequest, SelectedCurveMustExistAndHaveKeys) {
