@@ -104,26 +104,6 @@ TEST(CurvePlot, ReciprocalJoinedAcrossZeroOnlyWhenBothEndsAreDrawable) {
     EXPECT_FALSE(joined(plot.line, 249));
 }
 
-TEST(CurvePlot, ConstantCurveIsAHorizontalLine) {
-    GraphSettings settings;
-    Curve curve = curveOf("3");
-    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
-    for (const PixelPoint& p : plot.line.points) EXPECT_EQ(p.y, 100);
-    EXPECT_EQ(plot.line.points.front().x, 20);
-    EXPECT_EQ(plot.line.points.back().x, 420);
-}
-
-TEST(CurvePlot, TwoPointsGiveOneSegmentAcrossTheDomain) {
-    GraphSettings settings;
-    settings.setPointCount(0, 2, false);
-    Curve curve = curveOf("x");
-    const CurvePlot plot = plotCurve(curve, settings, 440, 440);
-    ASSERT_EQ(plot.line.points.size(), 2u);
-    EXPECT_EQ(plot.line.points[0], (PixelPoint{20, 420}));
-    EXPECT_EQ(plot.line.points[1], (PixelPoint{420, 20}));
-    EXPECT_EQ(plot.line.segmentCount(), 1u);
-}
-
 TEST(CurvePlot, PointCountsOutsideThePlotRangeAreBroughtInside) {
     GraphSettings settings;
     Curve curve = curveOf("x");
@@ -208,54 +188,37 @@ TEST(CurvePlot, DataPointsSitOnTheirCurveWhenItsDomainIsNarrower) {
     EXPECT_TRUE(plotCurve(curve, settings, 440, 440).originalPoints.centres.empty());
 }
 
-TEST(CurvePlot, ReusedPlotAndPlotterKeepNothingOfTheLastCurve) {
-    GraphSettings settings;
-    CurvePlotter plotter;
-    CurvePlot plot;
-    Curve first = curveOf("2x");
-    first.showDerivative = true;
-    first.originalPoints = {{0, 0}};
-    plotter.plotCurve(first, settings, 440, 440, plot);
-    ASSERT_FALSE(plot.originalPoints.centres.empty());
-
-    settings.setPointCount(0, 3, false);
-    Curve second = curveOf("x", CurveLimits{0, 2, -5, 5});
-    plotter.plotCurve(second, settings, 440, 440, plot);
-    EXPECT_FALSE(plot.showDerivative);
-    EXPECT_TRUE(plot.derivative.points.empty());
-    EXPECT_TRUE(plot.originalPoints.centres.empty());
-    ASSERT_EQ(plot.line.points.size(), 3u);
-    EXPECT_EQ(plot.line.points[1].y, 20 + 400 * 4 / 10);  // x = 1 on the new grid
-}
-
-TEST(CurvePlot, EditedExpressionIsPlottedAfreshByTheSamePlotter) {
+TEST(CurvePlot, ReusedPlotterAndPlotKeepNothingOfTheLastCurve) {
     GraphSettings settings;
     settings.setPointCount(0, 3, false);
     CurvePlotter plotter;
     CurvePlot plot;
     Curve curve = curveOf("x");
+    curve.showDerivative = true;
+    curve.originalPoints = {{0, 0}};
     plotter.plotCurve(curve, settings, 440, 440, plot);
+    ASSERT_FALSE(plot.originalPoints.centres.empty());
     EXPECT_EQ(plot.line.points[2].y, 20);  // y = 5
 
+    // The keys edited, the domain narrowed: a new expression on a new grid.
     curve.tokens = typed("x-1");
+    curve.limits = CurveLimits{0, 2, -5, 5};
+    curve.showDerivative = false;
+    curve.originalPoints.clear();
     plotter.plotCurve(curve, settings, 440, 440, plot);
-    EXPECT_EQ(plot.line.points[2].y, 60);  // y = 4
+    EXPECT_FALSE(plot.showDerivative);
+    EXPECT_TRUE(plot.derivative.points.empty());
+    EXPECT_TRUE(plot.originalPoints.centres.empty());
+    EXPECT_EQ(plot.line.points[2].y, 180);  // x = 2, y = 1
 
     curve.tokens = typed("x-");
     plotter.plotCurve(curve, settings, 440, 440, plot);
     EXPECT_FALSE(plot.drawn);
     EXPECT_TRUE(plot.message);
-
     curve.tokens = typed("x-2");
     plotter.plotCurve(curve, settings, 440, 440, plot);
-    EXPECT_TRUE(plot.drawn);
-    EXPECT_EQ(plot.line.points[2].y, 100);  // y = 3
-
-    // Another curve at the same index is its own expression, not the last one.
-    Curve other = curveOf("1");
-    plotter.plotCurve(other, settings, 440, 440, plot);
-    EXPECT_EQ(other.valueState, ValueState::Constant);
-    EXPECT_EQ(other.value, 1.0);
+    EXPECT_FALSE(plot.message);
+    EXPECT_EQ(plot.line.points[2].y, 220);  // y = 0
 }
 
 TEST(GraphPlot, EveryCurveInOrderWithItsIndex) {
