@@ -68,9 +68,12 @@ TEST_F(AtomicFile, FailingWriterLeavesTheOldFileAndNoTemporary) {
     EXPECT_EQ(entries(), 1u);
 }
 
-TEST_F(AtomicFile, MissingOrReadOnlyFolderCannotCreate) {
+TEST_F(AtomicFile, FolderThatCannotTakeTheFileCannotCreate) {
     EXPECT_EQ(writeFileAtomically(folder_ / "none" / "graph.qpl", kWriteNew), AtomicWriteResult::CannotCreate);
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    put(folder_ / "plain", "a file, not a folder");
+    EXPECT_EQ(writeFileAtomically(folder_ / "plain" / "graph.qpl", kWriteNew), AtomicWriteResult::CannotCreate);
+    EXPECT_EQ(entries(), 1u);
+    if (::geteuid() == 0) return;  // root writes into read-only folders
     const fs::path target = folder_ / "graph.qpl";
     put(target, "old");
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
