@@ -26,7 +26,7 @@ public:
         : r_(bytes), settings_(settings), document_(document) {}
 
     bool read() {
-        return readSettings() && readLimits(document_.range) && readCurves() && readGraphText() &&
+        return readSettings() && readRange(document_.range) && readCurves() && readGraphText() &&
                r_.remaining() == 0;
     }
 
@@ -60,9 +60,15 @@ private:
         return true;
     }
 
+    // A curve's limits may be empty: zooming into a part of the graph that a
+    // curve does not reach leaves it so, and such a file must open again.
     bool readLimits(CurveLimits& l) {
-        return finite(l.xMin) && finite(l.xMax) && finite(l.yMin) && finite(l.yMax) && l.xMax > l.xMin &&
-               l.yMax > l.yMin;
+        return finite(l.xMin) && finite(l.xMax) && finite(l.yMin) && finite(l.yMax);
+    }
+
+    // The graph range is every mapping's divisor: it must be a real area.
+    bool readRange(CurveLimits& l) {
+        return readLimits(l) && l.xMax > l.xMin && l.yMax > l.yMin;
     }
 
     bool colors(std::vector<ColorRef>& out) {

@@ -143,26 +143,21 @@ void saveLimits(SettingsStore& store, std::string_view key, const GraphSettings&
             writeDouble(store, key, formatC("dLimit%zu_%d", i, j), s.limits[i].bound(j));
 }
 
-// The bounds that read go to entry i, or to every entry when all limits are
-// shared; an entry is only changed when its intervals stay non-empty.
-// Entries beyond the stored ones are not created.
+// Each bound that reads goes to entry i, or to every entry when all limits
+// are shared. Entries beyond the stored ones are not created.
 void loadLimits(const SettingsStore& store, std::string_view key, GraphSettings& s) {
     const auto count = readCount(store, key, "iNumLimits");
     if (!count) return;
     if (const auto all = readFlag(store, key, "bAllLimits")) s.allLimits = *all;
     for (std::size_t i = 0; i < static_cast<std::size_t>(*count); ++i) {
-        std::optional<double> bounds[4];
-        for (int j = 0; j < 4; ++j) bounds[j] = readDouble(store, key, formatC("dLimit%zu_%d", i, j));
-        const auto apply = [&bounds](CurveLimits& entry) {
-            CurveLimits changed = entry;
-            for (int j = 0; j < 4; ++j)
-                if (bounds[j]) changed.setBound(j, *bounds[j]);
-            if (changed.xMax > changed.xMin && changed.yMax > changed.yMin) entry = changed;
-        };
-        if (s.allLimits) {
-            for (CurveLimits& entry : s.limits) apply(entry);
-        } else if (i < s.limits.size()) {
-            apply(s.limits[i]);
+        for (int j = 0; j < 4; ++j) {
+            const auto bound = readDouble(store, key, formatC("dLimit%zu_%d", i, j));
+            if (!bound) continue;
+            if (s.allLimits) {
+                for (CurveLimits& entry : s.limits) entry.setBound(j, *bound);
+            } else if (i < s.limits.size()) {
+                s.limits[i].setBound(j, *bound);
+            }
         }
     }
 }

@@ -78,6 +78,21 @@ TEST(DocumentRoundTrip, ReadingInPlaceReplacesOnlyWhatDocumentsHold) {
     EXPECT_EQ(liveDocument, rich.document);
 }
 
+TEST(DocumentRoundTrip, CurveLeftEmptyByAZoomStillOpens) {
+    GraphSettings settings;
+    GraphView view(settings);
+    view.setSize(440, 440);
+    view.curves().current().tokens.push_back(keyAt(key::kX));
+    ASSERT_EQ(view.nextCurve(), std::nullopt);
+    view.applyLimit(1, false, 0, 3.0, "3");          // curve 2 lives on x from 3 to 5
+    view.zoomIn(PixelRect{20, 20, 120, 400});        // x from -5 to -2.5
+    ASSERT_GT(settings.limits[1].xMin, settings.limits[1].xMax);
+
+    const LoadedDocument back = loaded(testing::readFileBytes(testing::fileBytes({settings, view.document()})));
+    EXPECT_EQ(back.settings.limits, settings.limits);
+    EXPECT_EQ(back.document.curves[1].limits, view.curves().at(1).limits);
+}
+
 TEST(DocumentRoundTrip, TakenOverByTheGraphView) {
     const LoadedDocument back = loaded(testing::readFileBytes(testing::fileBytes(testing::richModel())));
     GraphSettings live = back.settings;

@@ -133,7 +133,7 @@ TEST(Profiles, MissingValuesLeaveTheirSettings) {
     EXPECT_EQ(unchanged.lineStyles, into.lineStyles);
 }
 
-TEST(Profiles, LimitsAreSharedWhenAllLimitsAndNeverLeftEmpty) {
+TEST(Profiles, LimitsAreSharedWhenAllLimitsAndNeverExtended) {
     MemorySettingsStore store;
     GraphSettings saved;
     saved.limits = {{-1, 1, -2, 2}, {-3, 3, -4, 4}};
@@ -145,13 +145,18 @@ TEST(Profiles, LimitsAreSharedWhenAllLimitsAndNeverLeftEmpty) {
     EXPECT_EQ(shared.limits, std::vector<CurveLimits>(3, CurveLimits{-3, 3, -4, 4}));
 
     store.write(kLab, "bAllLimits", "0");
-    store.write(kLab, "dLimit1_1", "-3.5");  // xMax below xMin: the entry keeps its bounds
     store.write(kLab, "dLimit0_2", "nan");
+    store.write(kLab, "dLimit1_1", "-3.5");  // as a zoom past the curve leaves it
     GraphSettings separate = into;
     ASSERT_EQ(LoadProfile(store, "lab", separate), std::nullopt);
     EXPECT_EQ(separate.limits[0], (CurveLimits{-1, 1, -5, 2}));
-    EXPECT_EQ(separate.limits[1], CurveLimits{});
+    EXPECT_EQ(separate.limits[1], (CurveLimits{-3, -3.5, -4, 4}));
     EXPECT_EQ(separate.limits[2], CurveLimits{});
+
+    GraphSettings shorter;  // one stored entry: entry 1 of the profile has nowhere to go
+    shorter.limits.assign(1, CurveLimits{});
+    ASSERT_EQ(LoadProfile(store, "lab", shorter), std::nullopt);
+    EXPECT_EQ(shorter.limits.size(), 1u);
 }
 
 TEST(Profiles, UnsavedProfileAndFailingStore) {
