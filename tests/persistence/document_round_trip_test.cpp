@@ -93,21 +93,5 @@ TEST(DocumentRoundTrip, CurveLeftEmptyByAZoomStillOpens) {
     EXPECT_EQ(back.document.curves[1].limits, view.curves().at(1).limits);
 }
 
-TEST(DocumentRoundTrip, TakenOverByTheGraphView) {
-    const LoadedDocument back = loaded(testing::readFileBytes(testing::fileBytes(testing::richModel())));
-    GraphSettings live = back.settings;
-    GraphView view(live);
-    view.loadDocument(back.document);
-    EXPECT_EQ(view.curves().count(), 4);
-    EXPECT_EQ(view.curves().currentIndex(), 2);
-    EXPECT_EQ(view.text().text, back.document.text.text);
-    // Writing what the view now holds gives the same file again, rescaling aside.
-    GraphDocument again = view.document();
-    for (std::size_t i = 0; i < again.curves.size(); ++i) {
-        EXPECT_EQ(again.curves[i].tokens, back.document.curves[i].tokens);
-        EXPECT_EQ(again.curves[i].originalPoints, back.document.curves[i].originalPoints);
-    }
-}
-
 }  // namespace
 }  // namespace orrery
