@@ -39,7 +39,7 @@ private:
         return n;
     }
 
-    // Non-zero is true, as the original reader took it.
+    // Only 0 and 1 are written; any other byte is taken as true.
     bool flag(bool& out) {
         const auto b = r_.u8();
         if (b) out = *b != 0;

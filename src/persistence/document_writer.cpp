@@ -7,8 +7,8 @@
 namespace orrery {
 namespace {
 
-// Readers skip the first eight bytes of a limits record; this is what the
-// original program left there.
+// Readers skip the first eight bytes of a limits record; documents have
+// always carried this value there.
 constexpr std::uint32_t kLimitsRecordTag = 0x004B7A70;
 
 template <typename T, typename WriteOne>

@@ -17,7 +17,7 @@ std::string codePointsToUtf8(std::u32string_view codePoints);
 
 // Windows-1252 bytes of a UTF-8 text, or nullopt when a character has no code
 // there. The five unassigned codes (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for
-// the control characters of the same number, as on the platform of origin.
+// the control characters of the same number, so any byte reads as a character.
 std::optional<std::string> toWindows1252(std::string_view utf8);
 std::string fromWindows1252(std::string_view bytes);
 
