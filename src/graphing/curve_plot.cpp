@@ -155,7 +155,8 @@ void CurvePlotter::plotCurve(Curve& curve, GraphSettings& settings, std::int32_t
     if (curve.tokens.empty()) return;
 
     const CurveLimits& limits = curve.limits;
-    const std::int32_t n = std::clamp(settings.pointCount(index), kMinPlotPoints, kMaxPlotPoints);
+    const std::int32_t n = std::clamp(settings.pointCount(index), GraphSettings::kMinPointCount,
+                                        GraphSettings::kMaxPointCount);
     ExpressionContext context;
     context.xMin = limits.xMin;
     context.xMax = limits.xMax;

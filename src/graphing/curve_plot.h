@@ -141,9 +141,5 @@ class CurvePlotter {
 CurvePlot plotCurve(Curve& curve, GraphSettings& settings, std::int32_t width, std::int32_t height);
 GraphPlot plotGraph(GraphView& view, std::int32_t width, std::int32_t height);
 
-// Curves are plotted with 2 to 30001 points (the Simpson dialog may raise a
-// curve's count to its own).
-inline constexpr std::int32_t kMinPlotPoints = 2;
-inline constexpr std::int32_t kMaxPlotPoints = 30001;
 
 }  // namespace orrery

@@ -27,6 +27,10 @@ public:
     static constexpr std::int32_t kDefaultAxesType = 1;
     static constexpr double kDefaultCalculatorProportion = 0.495;
     static constexpr std::size_t kDefaultEntries = 10;
+    // Curves are plotted with 2 to 30001 points: the Simpson dialog raises a
+    // curve's count to its own, up to 30001, and documents keep it.
+    static constexpr std::int32_t kMinPointCount = 2;
+    static constexpr std::int32_t kMaxPointCount = 30001;
 
     static ColorRef defaultCurveColor(std::size_t index);
     static ColorRef defaultOriginalPointColor(std::size_t index);

@@ -100,7 +100,7 @@ private:
     bool readSettings() {
         GraphSettings& s = settings_;
         return colors(s.curveColors) && colors(s.originalPointColors) && ints(s.lineStyles, 0, 3) &&
-               ints(s.pointCounts, 2, 500) && ints(s.thicknesses, 1, 10) && limitsSequence(s.limits) &&
+               ints(s.pointCounts, GraphSettings::kMinPointCount, GraphSettings::kMaxPointCount) && ints(s.thicknesses, 1, 10) && limitsSequence(s.limits) &&
                color(s.axesColor) && color(s.backgroundColor) && color(s.labelColor) && color(s.statsColor) &&
                flag(s.allLimits) && flag(s.allPoints) && flag(s.allStyles) && flag(s.allThickness) &&
                intIn(s.axesType, 0, 2);

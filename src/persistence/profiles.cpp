@@ -38,7 +38,8 @@ struct IntSequence {
 const IntSequence kLineStyles{"NumLineStyle", "bAllStyle", "uLineStyle", &GraphSettings::lineStyles,
                               &GraphSettings::allStyles, &GraphSettings::lineStyle, 0, 3};
 const IntSequence kPointCounts{"NumPtsVecSize", "bAllPts", "iNumPts", &GraphSettings::pointCounts,
-                               &GraphSettings::allPoints, &GraphSettings::pointCount, 2, 500};
+                               &GraphSettings::allPoints, &GraphSettings::pointCount,
+                               GraphSettings::kMinPointCount, GraphSettings::kMaxPointCount};
 const IntSequence kThicknesses{"NumThickness", "bAllThickness", "uThickness", &GraphSettings::thicknesses,
                                &GraphSettings::allThickness, &GraphSettings::thickness, 1, 10};
 

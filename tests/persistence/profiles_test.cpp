@@ -96,7 +96,7 @@ TEST(Profiles, MissingValuesLeaveTheirSettings) {
     store.removeValue(kLab, "iGreenAxes");
     store.write(kLab, "NumThickness", "many");
     store.write(kLab, "uThickness0", "5");
-    store.write(kLab, "iNumPts1", "501");        // out of range: not taken
+    store.write(kLab, "iNumPts1", "30002");      // out of range: not taken
     store.write(kLab, "uLineStyle4", "3 and more");  // "%d" takes the 3
 
     GraphSettings into;
