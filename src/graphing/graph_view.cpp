@@ -119,7 +119,11 @@ void GraphView::restoreDefaults() {
     settings_->restoreDefaults();
     range_ = CurveLimits{};
     settings_->resetLimits(static_cast<std::size_t>(curves_.count()));
+    // Style, place and visibility go back to their defaults; the words stay,
+    // hidden, for the Graph Text dialog to offer again.
+    std::string words = std::move(text_.text);
     text_ = GraphText{};
+    text_.text = std::move(words);
     for (std::int32_t i = 0; i < curves_.count(); ++i) curves_.at(i).limits = settings_->limitsOf(i);
     unionRange();
 }

@@ -180,7 +180,11 @@ TEST_F(GraphViewTest, RestoreDefaultsResetsRangeLimitsAndText) {
     view.zoomIn({220, 220, 420, 20});
     view.text().bold = true;
     view.text().shown = true;
+    view.text().x = 0.1;
+    view.text().text = "kept";
     view.restoreDefaults();
+    EXPECT_EQ(view.text().x, 0.75);
+    EXPECT_EQ(view.text().text, "kept");
     EXPECT_EQ(view.range(), CurveLimits{});
     EXPECT_EQ(settings.limits, std::vector<CurveLimits>(2));
     EXPECT_EQ(view.curves().at(1).limits, CurveLimits{});
