@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "common/utf8.h"
 #include "expression/expression_limits.h"
 
 namespace orrery {
@@ -141,33 +142,6 @@ TypedOutcome TypingState::typeCharacter(char32_t character, bool graphFillsWindo
         default: break;
     }
     return outcome;
-}
-
-std::u32string decodeUtf8(std::string_view utf8) {
-    std::u32string out;
-    out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
-                                 : (lead >> 3) == 30 ? 4 : 0;
-        char32_t code = length == 1 ? lead : length == 2 ? (lead & 0x1F)
-                                 : length == 3 ? (lead & 0x0F) : (lead & 0x07);
-        bool valid = length > 0 && i + static_cast<std::size_t>(length) <= utf8.size();
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-            valid = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        out.push_back(code);
-        i += static_cast<std::size_t>(length);
-    }
-    return out;
 }
 
 TypedExpression typeText(std::string_view utf8,

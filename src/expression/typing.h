@@ -77,7 +77,4 @@ TypedExpression typeText(
     const std::function<void(const std::vector<ExpressionToken>&)>& onSketch = {},
     bool resolveAtEnd = false);
 
-// Splits UTF-8 into code points; invalid bytes become U+FFFD.
-std::u32string decodeUtf8(std::string_view utf8);
-
 }  // namespace orrery
