@@ -1,18 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "common/color_ref.h"
 
 namespace orrery {
-
-// A 24-bit colour as documents and settings store it: 0x00BBGGRR.
-using ColorRef = std::uint32_t;
-
-constexpr ColorRef makeRgb(int red, int green, int blue) {
-    return static_cast<ColorRef>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
-}
-constexpr int redOf(ColorRef c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(ColorRef c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(ColorRef c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 // Which colour of the graph settings a dialog or reader means.
 enum class ColorKind : int { Axes = 0, Background = 1, Label = 2, Curve = 3, OriginalPoints = 4, Statistics = 5 };

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/color_ref.h"
+
+namespace orrery {
+
+// What a file dialog offers: its title, the filter lines ("Name (*.ext)"),
+// the name it starts with, and for save dialogs the question before
+// replacing an existing file.
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;  // Qt filter text, entries separated by ";;"
+    std::string initialPath;
+};
+
+// The desktop's dialogs and services. The program shows real dialogs;
+// tests answer from a script.
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    // A path, or nothing when the person cancelled.
+    virtual std::optional<std::string> openFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFileName(const FileDialogRequest& request) = 0;
+    virtual std::optional<ColorRef> chooseColor(ColorRef initial) = 0;
+    // Hands a file to the desktop's default application; false when that failed.
+    virtual bool openWithDesktop(const std::string& path) = 0;
+};
+
+}  // namespace orrery

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "common/qt/dialog_service.h"
+
+class QWidget;
+
+namespace orrery {
+
+// The desktop's own file and colour dialogs, owned by the given window.
+class QtDialogService : public DialogService {
+public:
+    explicit QtDialogService(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    std::optional<std::string> openFileName(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
+    std::optional<ColorRef> chooseColor(ColorRef initial) override;
+    bool openWithDesktop(const std::string& path) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace orrery
