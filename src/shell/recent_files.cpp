@@ -34,8 +34,8 @@ void RecentFiles::remove(const std::string& path) {
     std::erase_if(entries_, [&](const Entry& e) { return e.path == path; });
 }
 
-std::vector<RecentMenuItem> RecentFiles::menuItems() const {
-    std::vector<RecentMenuItem> items;
+std::vector<MenuEntry> RecentFiles::menuItems() const {
+    std::vector<MenuEntry> items;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const Entry& entry = entries_[i];
         const std::string number = std::to_string(i + 1);

@@ -5,16 +5,9 @@
 #include <vector>
 
 #include "common/user_message.h"
+#include "shell/menu_entry.h"
 
 namespace orrery {
-
-// One item of the recent-files part of the File menu.
-struct RecentMenuItem {
-    int command = 0;
-    std::string text;  // "n.  path\tCtrl+n", "1.  path\tNow Open", "... \t(Exported)"
-    bool enabled = false;
-    friend bool operator==(const RecentMenuItem&, const RecentMenuItem&) = default;
-};
 
 // Up to nine paths, most recent first, each a document or an exported picture.
 class RecentFiles {
@@ -39,7 +32,7 @@ public:
     void remove(const std::string& path);
 
     const std::vector<Entry>& entries() const { return entries_; }
-    std::vector<RecentMenuItem> menuItems() const;
+    std::vector<MenuEntry> menuItems() const;
 
     // The path behind command 2081..2089, or the "File #n" message.
     std::variant<std::string, UserMessage> RecentPath(int command) const;

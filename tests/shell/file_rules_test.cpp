@@ -79,12 +79,12 @@ TEST(RecentFiles, AddMovesAPathFirstAndKeepsNine) {
 TEST(RecentFiles, MenuItemsMarkTheOpenFileAndExports) {
     RecentFiles recent;
     recent.load({"/d/a.qpl", "/d/b.png"});
-    EXPECT_EQ(recent.menuItems(), (std::vector<RecentMenuItem>{
+    EXPECT_EQ(recent.menuItems(), (std::vector<MenuEntry>{
                                       {2081, "1.  /d/a.qpl\tCtrl+1", true},
                                       {2082, "2.  /d/b.png\t(Exported)", false}}));
     recent.add("/d/c.qpl", true);
-    EXPECT_EQ(recent.menuItems().front(), (RecentMenuItem{2080, "1.  /d/c.qpl\tNow Open", false}));
-    EXPECT_EQ(recent.menuItems()[1], (RecentMenuItem{2082, "2.  /d/a.qpl\tCtrl+2", true}));
+    EXPECT_EQ(recent.menuItems().front(), (MenuEntry{2080, "1.  /d/c.qpl\tNow Open", false}));
+    EXPECT_EQ(recent.menuItems()[1], (MenuEntry{2082, "2.  /d/a.qpl\tCtrl+2", true}));
     recent.add("/d/p.gif", false);
     EXPECT_EQ(recent.menuItems().front().text, "1.  /d/p.gif\t(Exported)");
 }

@@ -59,3 +59,28 @@ TEST(WindowTitle, NamesTheFileOrUntitled) {
 
 }  // namespace
 }  // namespace orrery
+
+#include "shell/graph_options_menu.h"
+
+namespace orrery {
+namespace {
+
+TEST(GraphOptionsMenu, GreysAndRenamesByTheFrameState) {
+    const auto split = graphOptionsMenu({true, false, true});
+    ASSERT_EQ(split.size(), 10u);
+    EXPECT_EQ(split.front().command, command::kDomainsRange);
+    EXPECT_EQ(split[7], (MenuEntry{command::kSplitScreen, "Restore &Full Screen", true}));
+    EXPECT_FALSE(split[5].enabled);  // nothing to reverse
+
+    const auto calculator = graphOptionsMenu({false, true, false});
+    ASSERT_EQ(calculator.size(), 11u);
+    EXPECT_EQ(calculator[8].text, "&Split Screen");
+    EXPECT_FALSE(calculator[0].enabled || calculator[6].enabled || calculator[9].enabled);
+    EXPECT_TRUE(calculator[10].enabled);
+
+    const auto graph = graphOptionsMenu({false, false, false});
+    EXPECT_TRUE(graph[0].enabled && graph[6].enabled && graph[9].enabled);
+}
+
+}  // namespace
+}  // namespace orrery
