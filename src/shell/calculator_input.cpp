@@ -75,11 +75,21 @@ std::optional<UserMessage> CalculatorInput::cursorKey(CursorKey key,
         }
     }
     switch (key) {
-        case CursorKey::Left: c.moveCursor(at - 1); break;
-        case CursorKey::Right: c.moveCursor(at + 1); break;
-        case CursorKey::Home: c.moveCursor(0); break;
-        case CursorKey::End: c.moveCursor(count); break;
-        case CursorKey::Up: c.moveCursor(at == lineStart ? previousLineStart : lineStart); break;
+        case CursorKey::Left:
+            c.moveCursor(at - 1);
+            break;
+        case CursorKey::Right:
+            c.moveCursor(at + 1);
+            break;
+        case CursorKey::Home:
+            c.moveCursor(0);
+            break;
+        case CursorKey::End:
+            c.moveCursor(count);
+            break;
+        case CursorKey::Up:
+            c.moveCursor(at == lineStart ? previousLineStart : lineStart);
+            break;
         case CursorKey::Down:
             if (nextLineStart >= 0) c.moveCursor(nextLineStart);
             break;
@@ -91,6 +101,8 @@ std::optional<UserMessage> CalculatorInput::cursorKey(CursorKey key,
     return std::nullopt;
 }
 
-void CalculatorInput::placeCursor(int tokenIndex) { curve().moveCursor(tokenIndex); }
+void CalculatorInput::placeCursor(int tokenIndex) {
+    curve().moveCursor(tokenIndex);
+}
 
 }  // namespace orrery

@@ -14,7 +14,7 @@ namespace orrery {
 // movement of the face and the keyboard. Each edit of a curve's keys marks
 // the settings modified, so unsaved typing is never closed away silently.
 class CalculatorInput {
-public:
+  public:
     enum class CursorKey { Left, Right, Home, End, Up, Down, Delete };
 
     explicit CalculatorInput(GraphView& view);
@@ -50,7 +50,7 @@ public:
     // Typed letters are dropped (New, Open, Reset).
     void clear() { typing_.clearPendingLetters(); }
 
-private:
+  private:
     Curve& curve() { return view_.curves().current(); }
     std::optional<UserMessage> insertKey(int key);
     void markModified() { view_.settings().modified = true; }

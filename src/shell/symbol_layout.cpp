@@ -9,11 +9,16 @@ namespace {
 
 SymbolColor colorOf(KeyClass keyClass) {
     switch (keyClass) {
-        case KeyClass::Number: return SymbolColor::Number;
-        case KeyClass::Function: return SymbolColor::Function;
-        case KeyClass::Bracket: return SymbolColor::Bracket;
-        case KeyClass::Operator: return SymbolColor::Operator;
-        case KeyClass::Control: break;
+        case KeyClass::Number:
+            return SymbolColor::Number;
+        case KeyClass::Function:
+            return SymbolColor::Function;
+        case KeyClass::Bracket:
+            return SymbolColor::Bracket;
+        case KeyClass::Operator:
+            return SymbolColor::Operator;
+        case KeyClass::Control:
+            break;
     }
     return SymbolColor::Other;
 }
@@ -59,7 +64,9 @@ SymbolLayout::SymbolLayout(std::vector<SymbolEntry> entries, const std::vector<i
         if (lineEmpty && (lineStarts_.empty() || lineStarts_.back() != entry.tokenIndex))
             lineStarts_.push_back(entry.tokenIndex);
         lineEmpty = false;
-        const int advance = i < static_cast<int>(advances.size()) ? std::max(0, advances[static_cast<std::size_t>(i)]) : 0;
+        const int advance = i < static_cast<int>(advances.size())
+                                ? std::max(0, advances[static_cast<std::size_t>(i)])
+                                : 0;
         placed_[static_cast<std::size_t>(i)] = Placed{x, line, advance};
         x += advance;
     }

@@ -29,7 +29,7 @@ std::vector<SymbolEntry> symbolEntries(const Curve& curve, const std::string& pe
 // character width from the left. Two lines show at a time: the cursor's line
 // at the bottom and the one before it at the top.
 class SymbolLayout {
-public:
+  public:
     SymbolLayout() = default;
     // advances: each entry's width in pixels. cursorEntry: the entry at the
     // cursor (the entry count when the cursor is at the end).
@@ -39,7 +39,9 @@ public:
     const std::vector<SymbolEntry>& entries() const { return entries_; }
     int entryX(int entry) const { return placed_.at(static_cast<std::size_t>(entry)).x; }
     int entryLine(int entry) const { return placed_.at(static_cast<std::size_t>(entry)).line; }
-    int entryAdvance(int entry) const { return placed_.at(static_cast<std::size_t>(entry)).advance; }
+    int entryAdvance(int entry) const {
+        return placed_.at(static_cast<std::size_t>(entry)).advance;
+    }
     int lineCount() const { return lineCount_; }
     // The key index that starts each line, for Up and Down.
     const std::vector<int>& lineStarts() const { return lineStarts_; }
@@ -56,7 +58,7 @@ public:
     // at: the key under the click, or after the last key when none is hit.
     int hitTest(int row, int x) const;
 
-private:
+  private:
     struct Placed {
         int x = 0;
         int line = 0;

@@ -13,10 +13,12 @@ int valueDigits(int textWidth, int averageCharWidth) {
 
 ValueText valueText(const Curve& curve, int digits) {
     switch (curve.valueState) {
-        case ValueState::Varies: return ValueText{};
+        case ValueState::Varies:
+            return ValueText{};
         case ValueState::Constant:
             return ValueText{FormatForDisplay(curve.value, digits, digits), true};
-        case ValueState::Undefined: break;
+        case ValueState::Undefined:
+            break;
     }
     // No value to copy: "Out of Bounds" is a message, not a result.
     return ValueText{"Out of Bounds", false};

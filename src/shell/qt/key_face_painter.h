@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+
+class QPainter;
+
+namespace orrery {
+
+// Draws the face of key 0-44 over rect: a rounded key tinted by its group
+// (digits light, operators and functions tinted, control keys in colours of
+// their own) with its notation sized to the rectangle. pressed draws the key
+// pushed in.
+void paintKeyFace(QPainter& p, const QRectF& rect, int keyIndex, bool pressed);
+
+// Draws the small caption naming a key's other function, fitted into rect
+// (the band above a paired button), in a colour that stands out on the face.
+void paintKeyCaption(QPainter& p, const QRectF& rect, int keyIndex);
+
+// The colour of the calculator body behind the keys, for the face to paint.
+QColor keyFaceBodyColor();
+
+}  // namespace orrery

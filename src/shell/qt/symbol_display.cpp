@@ -1,0 +1,133 @@
+#include "shell/qt/symbol_display.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "graphing/graph_view.h"
+#include "shell/calculator_input.h"
+
+namespace orrery {
+namespace {
+
+QColor colorOf(SymbolColor color) {
+    switch (color) {
+        case SymbolColor::Number:
+            return QColor(0, 120, 0);
+        case SymbolColor::Function:
+            return QColor(0, 0, 123);
+        case SymbolColor::Bracket:
+            return QColor(195, 0, 195);
+        case SymbolColor::Operator:
+            return QColor(0, 130, 130);
+        case SymbolColor::Pending:
+            return QColor(255, 0, 0);
+        case SymbolColor::Other:
+            break;
+    }
+    return QColor(0, 0, 255);
+}
+
+const QColor kBackground(245, 245, 255);
+const QColor kCursor(255, 0, 0);
+
+// The largest symbol font: the size the display was designed for on a big
+// window. Smaller windows scale it down so two lines always fit.
+constexpr int kLargestPixelSize = 45;
+
+}  // namespace
+
+SymbolDisplay::SymbolDisplay(CalculatorInput& input, GraphView& view, QWidget* parent)
+    : QWidget(parent), input_(input), view_(view) {
+    setObjectName(QStringLiteral("symbolDisplay"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    relayout();
+}
+
+QFont SymbolDisplay::symbolFont() const {
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(std::clamp(height() * 28 / 100, 8, kLargestPixelSize));
+    return font;
+}
+
+int SymbolDisplay::rowCentre(int row) const {
+    return height() * (row + 1) / 3;
+}
+
+void SymbolDisplay::relayout() {
+    const Curve& curve = view_.curves().current();
+    std::vector<SymbolEntry> entries = symbolEntries(curve, input_.typing().pendingLetters());
+    const QFontMetrics metrics(symbolFont());
+    std::vector<int> advances;
+    advances.reserve(entries.size());
+    for (const SymbolEntry& entry : entries)
+        advances.push_back(metrics.horizontalAdvance(QString::fromStdString(entry.text)));
+    const int cursor = std::clamp(curve.cursor, 0, static_cast<int>(curve.tokens.size()));
+    layout_ =
+        SymbolLayout(std::move(entries), advances, width(), metrics.averageCharWidth(), cursor);
+}
+
+void SymbolDisplay::refresh() {
+    relayout();
+    update();
+}
+
+void SymbolDisplay::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void SymbolDisplay::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), kBackground);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    const QFont font = symbolFont();
+    const QFontMetrics metrics(font);
+    const int first = layout_.firstVisibleLine();
+    auto rowOf = [first](int line) { return line - first; };
+    auto baselineOf = [&](int row) {
+        return rowCentre(row) + (metrics.ascent() - metrics.descent()) / 2;
+    };
+
+    p.setFont(font);
+    const std::vector<SymbolEntry>& entries = layout_.entries();
+    for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+        const int row = rowOf(layout_.entryLine(i));
+        if (row < 0 || row > 1) continue;
+        p.setPen(colorOf(entries[static_cast<std::size_t>(i)].color));
+        p.drawText(QPoint(layout_.entryX(i), baselineOf(row)),
+                   QString::fromStdString(entries[static_cast<std::size_t>(i)].text));
+    }
+
+    // The curve number, small, in the top-left corner.
+    p.setFont(this->font());
+    p.setPen(QColor(90, 90, 120));
+    p.drawText(QPoint(3, 2 + QFontMetrics(this->font()).ascent()),
+               QString::number(view_.curves().currentIndex() + 1));
+
+    const int cursorRow = rowOf(layout_.cursorLine());
+    if (cursorRow >= 0 && cursorRow <= 1) {
+        const int top = rowCentre(cursorRow) - metrics.height() / 2;
+        p.setPen(QPen(kCursor, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(layout_.cursorX(), top, layout_.cursorWidth() - 1, metrics.height() - 1);
+    }
+}
+
+void SymbolDisplay::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    const int row = at.y() < height() / 2 ? 0 : 1;
+    input_.placeCursor(layout_.hitTest(row, at.x()));
+    refresh();
+    emit focusReturned();
+}
+
+}  // namespace orrery
