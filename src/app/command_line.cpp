@@ -109,7 +109,7 @@ int runCommandLine(const CommandLine& line, std::istream& input, std::ostream& o
         }
         case CommandLine::Mode::Gui: break;
     }
-    err << "orrery: the calculator's windows are not part of this build yet.\n"
+    err << "orrery: this build has no windows (it was built without Qt).\n"
         << usageText();
     return 2;
 }

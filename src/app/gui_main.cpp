@@ -1,0 +1,39 @@
+#include "app/gui_main.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <clocale>
+
+#include "common/qt/qt_dialog_service.h"
+#include "common/qt/qt_message_service.h"
+#include "persistence/qt/qsettings_store.h"
+#include "shell/qt/app_icon.h"
+#include "shell/qt/main_frame.h"
+
+namespace orrery {
+
+int runWindows(int argc, char** argv, const std::vector<std::string>& documents) {
+    QApplication app(argc, argv);
+    // Numbers in text are always read and written the C way, whatever the
+    // desktop's language.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("Orrery"));
+    QApplication::setOrganizationName(QStringLiteral("Orrery"));
+    QApplication::setWindowIcon(appIcon());
+
+    QSettingsStore store;
+    QtMessageService messages;
+    QtDialogService dialogs;
+    MainFrame frame(store, messages, dialogs);
+    messages.setParent(&frame);
+    dialogs.setParent(&frame);
+    frame.show();
+    if (!documents.empty()) {
+        // Opened once the window is on screen, so its messages have a parent to sit on.
+        const std::string path = documents.front();
+        QTimer::singleShot(0, &frame, [&frame, path] { frame.openFromCommandLine(path); });
+    }
+    return app.exec();
+}
+
+}  // namespace orrery

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "graphing/graph_settings.h"
+#include "graphing/graph_view.h"
+#include "shell/calculator_input.h"
+#include "shell/qt/document_commands.h"
+
+namespace orrery {
+
+class CalculatorFace;
+class DialogService;
+class Divider;
+class FrameMenus;
+class FrameStatusBar;
+class GraphWidget;
+class MessageService;
+class SettingsStore;
+
+// The program's main window: the calculator face, the divider, the graph
+// window and the status bar in one of three arrangements, the menus and
+// accelerators, and the one command handler every part sends its commands to.
+class MainFrame : public QMainWindow, public DocumentHost {
+    Q_OBJECT
+public:
+    // The store keeps the recent files and the graph text's style and place
+    // between runs; messages and dialogs go through the two services.
+    MainFrame(SettingsStore& store, MessageService& messages, DialogService& dialogs,
+              QWidget* parent = nullptr);
+    ~MainFrame() override;
+
+    // Every menu item, accelerator, context-menu entry and calculator command.
+    int HandleCommand(int command);
+    void SetMenuState(int code);
+
+    // A document named when the program starts.
+    void openFromCommandLine(const std::string& path);
+    // What dropping files on the window does: the first one is opened.
+    void openDroppedFiles(const std::vector<std::string>& paths);
+
+    GraphView& view() { return view_; }
+    GraphSettings& settings() { return settings_; }
+    CalculatorInput& input() { return input_; }
+    CalculatorFace& face() { return *face_; }
+    GraphWidget& graph() { return *graph_; }
+    Divider& divider() { return *divider_; }
+    FrameStatusBar& frameStatusBar() { return *status_; }
+    FrameMenus& menus() { return *menus_; }
+    DocumentCommands& documents() { return *documents_; }
+    QWidget& client() { return *client_; }
+    bool calculatorView() const { return calculatorView_; }
+
+    // Lays out the client area by the split-screen setting and the view.
+    void Layout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    SettingsStore& store_;
+    MessageService& messages_;
+    DialogService& dialogs_;
+    GraphSettings settings_;
+    GraphView view_;
+    CalculatorInput input_;
+
+    QWidget* client_ = nullptr;
+    CalculatorFace* face_ = nullptr;
+    Divider* divider_ = nullptr;
+    GraphWidget* graph_ = nullptr;
+    FrameStatusBar* status_ = nullptr;
+    FrameMenus* menus_ = nullptr;
+    std::unique_ptr<DocumentCommands> documents_;
+    bool calculatorView_ = false;
+    int dividerPosition_ = -1;  // set by the first drag
+
+    // DocumentHost
+    void showOpenedDocument() override;
+    void showNewDocument() override;
+    void setTitle(const std::string& path) override;
+
+    void sketch();
+    void nextCurve();
+    void lastCurve();
+    void resetCalculator();
+    void backToCalculator();
+    void toggleToolTips();
+    void toggleSplitScreen();
+    void restoreDefaults();
+    void reverseZoom();
+    void startZoom(bool in);
+    void openGraphText();
+    void showGraphOptions(QPoint globalPos);
+    void dropDivider(int dx);
+    void showGraphStatus();
+    void refreshAll();
+    void takeFocus();
+    void report(const UserMessage& message);
+    bool showIfAny(const std::optional<UserMessage>& message);
+    void saveBetweenRuns();
+    int statusHeight() const;
+};
+
+}  // namespace orrery
