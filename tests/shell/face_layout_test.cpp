@@ -1,0 +1,63 @@
+#include "shell/face_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/case_file.h"
+
+namespace orrery {
+namespace {
+
+std::vector<int> numbers(const std::string& field) {
+    std::vector<int> values;
+    std::istringstream in(field);
+    for (int v; in >> v;) values.push_back(v);
+    return values;
+}
+
+FaceRect rectOf(const std::string& field) {
+    const std::vector<int> v = numbers(field);
+    EXPECT_EQ(v.size(), 4u) << field;
+    return v.size() == 4 ? FaceRect{v[0], v[1], v[2], v[3]} : FaceRect{};
+}
+
+TEST(FaceLayoutTest, SizesAndPlacesByTheWindowSize) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/face_layout.txt", 4, [](const testing::Case& c) {
+        ASSERT_EQ(c.fields.size(), 8u);
+        const std::vector<int> size = numbers(c.fields[0]);
+        const FaceLayout l = computeFaceLayout(size.at(0), size.at(1));
+        EXPECT_EQ(numbers(c.fields[1]), (std::vector<int>{l.mx, l.ky, l.kh, l.kw, l.cw, l.ch}));
+        EXPECT_EQ(l.buttons[0], rectOf(c.fields[2]));
+        EXPECT_EQ(l.buttons[29], rectOf(c.fields[3]));
+        EXPECT_EQ(l.buttons[34], rectOf(c.fields[4]));
+        EXPECT_EQ(l.captionOf(3), rectOf(c.fields[5]));
+        EXPECT_EQ(l.symbolDisplay, rectOf(c.fields[6]));
+        EXPECT_EQ(l.valueDisplay, rectOf(c.fields[7]));
+    });
+}
+
+TEST(FaceLayoutTest, KeysFormAGridWithCaptionsOnlyOverPairedKeys) {
+    const FaceLayout l = computeFaceLayout(400, 560);
+    for (int id = 0; id < 30; ++id) {
+        const FaceRect& r = l.buttons[static_cast<std::size_t>(id)];
+        EXPECT_EQ(r.x, 20 + 63 * (id % 6)) << id;
+        EXPECT_EQ(r.y, 70 * (id / 6 + 2)) << id;
+    }
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(l.buttons[static_cast<std::size_t>(30 + i)].x, 20 + 76 * i);
+
+    int captioned = 0;
+    for (int id = 0; id < kButtonCount; ++id) {
+        const bool paired = secondFunctionKey(id) >= 0;
+        EXPECT_EQ(l.captionOf(id).has_value(), paired) << id;
+        captioned += paired;
+    }
+    EXPECT_EQ(captioned, 9);
+    // Only the band above the key shows: three quarters of a key's height.
+    EXPECT_EQ(l.visibleCaptionOf(17), (FaceRect{335 + 3, 280 - 22, 43, 22}));
+    EXPECT_EQ(l.visibleCaptionOf(0), std::nullopt);
+}
+
+}  // namespace
+}  // namespace orrery
