@@ -1,0 +1,158 @@
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "expression/number_format.h"
+#include "graphing/graph_status.h"
+#include "main_frame_fixture.h"
+#include "shell/command_ids.h"
+#include "shell/qt/calculator_face.h"
+#include "shell/qt/divider.h"
+#include "shell/qt/frame_menus.h"
+#include "shell/qt/frame_status_bar.h"
+#include "shell/qt/value_display.h"
+
+namespace orrery::testing {
+namespace {
+
+// The first curve's colour (155, 0, 155), blended with the white
+// background at the edges of an antialiased line: red and blue equal, green
+// well below them.
+bool curvePurple(QColor c) {
+    return std::abs(c.red() - c.blue()) <= 30 && c.red() - c.green() >= 60;
+}
+
+bool curveNear(const QImage& image, int x, int y) {
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            if (image.rect().contains(x + dx, y + dy) && curvePurple(image.pixelColor(x + dx, y + dy)))
+                return true;
+    return false;
+}
+
+TEST_F(MainFrameTest, TypingThreeSinXAndEnterDrawsTheCurveWhereTheMappingPutsIt) {
+    type("3sinx\r");
+    const QImage image = graphImage();
+    const int W = image.width() / static_cast<int>(image.devicePixelRatio());
+    const int H = image.height() / static_cast<int>(image.devicePixelRatio());
+    ASSERT_GT(W, 100);
+    int onCurve = 0;
+    for (double x : {-4.0, -2.2, -1.0, 0.7, 1.57, 2.5, 4.1}) {
+        const int px = static_cast<int>(20 + (W - 40) * (x + 5) / 10);
+        const int py = static_cast<int>(20 + (H - 40) * (5 - 3 * std::sin(x)) / 10);
+        onCurve += curveNear(image, px, py) ? 1 : 0;
+        EXPECT_FALSE(curveNear(image, px, py + 40)) << x;
+    }
+    EXPECT_EQ(onCurve, 7);
+    // Far from the curve the background stays white.
+    EXPECT_EQ(image.pixelColor(W / 2 + 30, 25), QColor(Qt::white));
+    EXPECT_EQ(frame->frameStatusBar().texts(), graphShownStatus());
+    EXPECT_TRUE(frame->menus().isEnabled(command::kSave));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainFrameTest, ConstantAndUndefinedResultsInTheValueDisplayAndStatusBar) {
+    type("2^10\r");
+    const int digits = frame->face().valueDisplay()->digits();
+    EXPECT_EQ(frame->face().valueDisplay()->text().toStdString(), FormatForDisplay(1024, digits, digits));
+    // With the calculator filling the window the display has room for 17 digits.
+    frame->HandleCommand(command::kSplitScreen);
+    frame->HandleCommand(command::kBackToCalculator);
+    frame->face().refreshDisplays();
+    EXPECT_EQ(frame->face().valueDisplay()->text(), "1024.000000000000");
+
+    frame->HandleCommand(command::kReset);
+    type("sqrt(-1-x^2)\r");
+    EXPECT_EQ(frame->face().valueDisplay()->text(), "Out of Bounds");
+    EXPECT_EQ(frame->frameStatusBar().texts(), noPointsStatus());
+}
+
+TEST_F(MainFrameTest, NextCurveOnAnEmptyCurveIsRefused) {
+    frame->HandleCommand(command::kNextCurve);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].caption, "NOT SO FAST!");
+    EXPECT_EQ(frame->view().curves().count(), 1);
+    type("x");
+    frame->HandleCommand(command::kNextCurve);
+    EXPECT_EQ(frame->view().curves().count(), 2);
+    EXPECT_EQ(frame->view().curves().currentIndex(), 1);
+    frame->HandleCommand(command::kLastCurve);
+    EXPECT_EQ(frame->view().curves().currentIndex(), 0);
+}
+
+TEST_F(MainFrameTest, ZoomInByDragAndReverseLastZoom) {
+    type("x\r");
+    GraphWidget& graph = frame->graph();
+    graph.resize(440, 440);
+    EXPECT_FALSE(frame->menus().isEnabled(command::kReverseZoom));
+    frame->HandleCommand(command::kZoomIn);
+    QTest::mousePress(&graph, Qt::LeftButton, {}, QPoint(220, 220));
+    QTest::mouseMove(&graph, QPoint(420, 20));
+    QTest::mouseRelease(&graph, Qt::LeftButton, {}, QPoint(420, 20));
+    EXPECT_EQ(frame->view().range(), (CurveLimits{0, 5, 0, 5}));
+    EXPECT_TRUE(frame->menus().isEnabled(command::kReverseZoom));
+    frame->HandleCommand(command::kReverseZoom);
+    EXPECT_EQ(frame->view().range(), (CurveLimits{-5, 5, -5, 5}));
+    EXPECT_FALSE(frame->menus().isEnabled(command::kReverseZoom));
+}
+
+TEST_F(MainFrameTest, TheThreeLayouts) {
+    QWidget& client = frame->client();
+    const int W = client.width();
+    const int H = client.height();
+    const int S = frame->fontMetrics().height();
+    EXPECT_EQ(frame->face().geometry(), QRect(0, 0, static_cast<int>(0.495 * W), H - S - 5));
+    EXPECT_EQ(frame->graph().geometry().x(), static_cast<int>(0.505 * W));
+    EXPECT_TRUE(frame->divider().isVisible());
+    EXPECT_FALSE(frame->graph().backButton()->isVisible());
+
+    frame->HandleCommand(command::kSplitScreen);  // full-screen graph
+    EXPECT_EQ(frame->graph().geometry(), QRect(0, 0, W, H - S - 5));
+    EXPECT_TRUE(frame->graph().backButton()->isVisible());
+    EXPECT_FALSE(frame->divider().isVisible());
+    EXPECT_EQ(frame->menus().action(command::kSplitScreen)->text(), "&Split Screen");
+
+    QTest::mouseClick(frame->graph().backButton(), Qt::LeftButton);  // full-screen calculator
+    EXPECT_TRUE(frame->calculatorView());
+    EXPECT_EQ(frame->face().geometry(), QRect(0, 0, W, H));
+    EXPECT_FALSE(frame->frameStatusBar().isVisible());
+    EXPECT_FALSE(frame->graph().isVisible());
+
+    type("x\r");  // drawing brings the graph back
+    EXPECT_FALSE(frame->calculatorView());
+    EXPECT_TRUE(frame->graph().isVisible());
+}
+
+TEST_F(MainFrameTest, DraggingTheDividerChangesTheProportionAndNeverBelowZero) {
+    Divider& divider = frame->divider();
+    QTest::mousePress(&divider, Qt::LeftButton, {}, QPoint(2, 100));
+    QTest::mouseMove(&divider, QPoint(-2000, 100));
+    QTest::mouseRelease(&divider, Qt::LeftButton, {}, QPoint(-2000, 100));
+    EXPECT_EQ(frame->settings().calculatorProportion, 0.0);
+    EXPECT_GE(frame->graph().width(), 0);
+}
+
+TEST_F(MainFrameTest, TooltipAndRestoreDefaultsItems) {
+    frame->HandleCommand(command::kToolTips);
+    EXPECT_FALSE(frame->settings().toolTips);
+    EXPECT_EQ(frame->menus().action(command::kToolTips)->text(), "&Restore Tooltips");
+    frame->HandleCommand(command::kSplitScreen);
+    frame->HandleCommand(command::kRestoreDefaults);
+    EXPECT_TRUE(frame->settings().toolTips);
+    EXPECT_TRUE(frame->settings().splitScreen);
+    EXPECT_EQ(frame->menus().action(command::kToolTips)->text(), "&Remove Tooltips");
+    EXPECT_EQ(frame->menus().action(command::kSplitScreen)->text(), "Restore &Full Screen");
+}
+
+TEST_F(MainFrameTest, LaterWindowsStayGreyedWhateverTheMenuStateSays) {
+    frame->SetMenuState(15);
+    EXPECT_FALSE(frame->menus().isEnabled(command::kCopyResult));
+    EXPECT_FALSE(frame->menus().isEnabled(command::kPrint));
+    EXPECT_TRUE(frame->menus().isEnabled(command::kGraphText));
+    EXPECT_EQ(frame->menus().action(command::kSaveAs)->text(), "Save &As...\tCtrl+A");
+}
+
+}  // namespace
+}  // namespace orrery::testing
