@@ -57,7 +57,7 @@ GraphPicture GraphPainter::paint(QPainter& painter, GraphView& view, int width, 
         picture.anyFailed = plot_.anyFailed;
         for (const CurvePlot& curve : plot_.curves)
             if (curve.message) picture.messages.push_back(*curve.message);
-        drawCurves(painter, plot_);
+        drawCurves(painter, plot_, width, height);
     }
 
     if (view.text().shown) drawGraphText(painter, view, width, height);
@@ -65,29 +65,45 @@ GraphPicture GraphPainter::paint(QPainter& painter, GraphView& view, int width, 
     return picture;
 }
 
-void GraphPainter::drawCurves(QPainter& painter, const GraphPlot& plot) {
+void GraphPainter::drawCurves(QPainter& painter, const GraphPlot& plot, int width, int height) {
+    // Lines are cut a little outside the picture, so pens of any width end
+    // beyond its edges.
+    const ClipBox box{-32.0, -32.0, width + 32.0, height + 32.0};
     for (const CurvePlot& curve : plot.curves) {
         if (!curve.drawn) continue;
         painter.setPen(curvePen(curve.pen));
-        strokeLine(painter, curve.line, curve.pen.width);
+        strokeLine(painter, curve.line, curve.pen.width, box);
         if (curve.showDerivative) {
             painter.setPen(curvePen(curve.derivativePen));
-            strokeLine(painter, curve.derivative, curve.derivativePen.width);
+            strokeLine(painter, curve.derivative, curve.derivativePen.width, box);
         }
         drawDataPoints(painter, curve.originalPoints);
     }
 }
 
-void GraphPainter::strokeLine(QPainter& painter, const PlotLine& line, int penWidth) {
+void GraphPainter::strokeLine(QPainter& painter, const PlotLine& line, int penWidth, const ClipBox& box) {
     // Odd widths sit on pixel centres, even ones on pixel edges: both crisp.
     const double shift = penWidth % 2 == 1 ? 0.5 : 0.0;
+    const auto flush = [&] {
+        if (run_.size() >= 2) painter.drawPolyline(run_);
+        run_.clear();
+    };
     for (const PointRun& run : line.runs) {
-        run_.resize(static_cast<qsizetype>(run.count));
-        for (std::uint32_t k = 0; k < run.count; ++k) {
-            const PixelPoint& p = line.points[run.first + k];
-            run_[static_cast<qsizetype>(k)] = QPointF(p.x + shift, p.y + shift);
+        for (std::uint32_t k = run.first + 1; k < run.first + run.count; ++k) {
+            const PixelPoint& from = line.points[k - 1];
+            const PixelPoint& to = line.points[k];
+            double x1 = from.x + shift, y1 = from.y + shift, x2 = to.x + shift, y2 = to.y + shift;
+            if (!clipSegment(box, x1, y1, x2, y2)) {
+                flush();
+                continue;
+            }
+            // A segment that enters the box starts a new polyline.
+            if (!run_.isEmpty() && run_.last() != QPointF(x1, y1)) flush();
+            if (run_.isEmpty()) run_ << QPointF(x1, y1);
+            run_ << QPointF(x2, y2);
+            if (x2 != to.x + shift || y2 != to.y + shift) flush();
         }
-        painter.drawPolyline(run_);
+        flush();
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "common/user_message.h"
 #include "graphing/curve_plot.h"
+#include "graphing/segment_clip.h"
 
 class QPainter;
 
@@ -37,8 +38,8 @@ public:
     bool antialiased() const { return antialiased_; }
 
 private:
-    void drawCurves(QPainter& painter, const GraphPlot& plot);
-    void strokeLine(QPainter& painter, const PlotLine& line, int penWidth);
+    void drawCurves(QPainter& painter, const GraphPlot& plot, int width, int height);
+    void strokeLine(QPainter& painter, const PlotLine& line, int penWidth, const ClipBox& box);
 
     CurvePlotter plotter_;
     GraphPlot plot_;

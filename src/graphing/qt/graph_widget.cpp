@@ -211,6 +211,8 @@ GraphTextDialog* GraphWidget::openTextDialog(DialogService& dialogs) {
     return textDialog_;
 }
 
+GraphTextDialog* GraphWidget::textDialog() const { return textDialog_.data(); }
+
 void GraphWidget::textEdited() {
     update();
     emit textChanged();

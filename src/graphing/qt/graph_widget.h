@@ -57,7 +57,7 @@ public:
     // The Graph Text command: opens the modeless dialog (or raises the open
     // one) and shows the text. The dialog deletes itself when closed.
     GraphTextDialog* openTextDialog(DialogService& dialogs);
-    GraphTextDialog* textDialog() const { return textDialog_; }
+    GraphTextDialog* textDialog() const;
 
     // The dialog changed the text or its style: repaint and tell the frame.
     void textEdited();

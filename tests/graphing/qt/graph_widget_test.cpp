@@ -1,0 +1,126 @@
+// The graph window under the mouse: the read-out, zoom modes, text dragging,
+// the context menu and the back button.
+#include <QAbstractButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "graph_fixture.h"
+#include "graphing/graph_status.h"
+
+namespace orrery::testing {
+namespace {
+
+class GraphWindow : public GraphFixture {
+protected:
+    GraphWindow() { widget.show(); }
+
+    void drag(QPoint from, QPoint to) {
+        QTest::mousePress(&widget, Qt::LeftButton, {}, from);
+        QTest::mouseMove(&widget, to);
+        QTest::mouseRelease(&widget, Qt::LeftButton, {}, to);
+    }
+};
+
+TEST_F(GraphWindow, LeftClickReadsOutTheCoordinatesAndReturnsTheFocus) {
+    QSignalSpy status(&widget, &GraphWidget::statusTexts);
+    QSignalSpy focus(&widget, &GraphWidget::focusReturned);
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(120, 120));
+    ASSERT_FALSE(status.isEmpty());
+    const std::vector<std::string> expected{" x = -2.5000", " y = 2.5000",
+                                            "  Right click to see a menu of graph options."};
+    EXPECT_EQ(status.first().at(0).value<std::vector<std::string>>(), expected);
+    EXPECT_GE(focus.count(), 1);
+}
+
+TEST_F(GraphWindow, ZoomInModeServesOneZoomAndMarksTheWorkChanged) {
+    QSignalSpy zoomed(&widget, &GraphWidget::zoomChanged);
+    widget.startZoomIn();
+    EXPECT_TRUE(widget.zoomInMode());
+    drag({220, 220}, {420, 20});
+    EXPECT_EQ(zoomed.count(), 1);
+    EXPECT_FALSE(widget.zoomInMode());
+    EXPECT_TRUE(settings.modified);
+    EXPECT_EQ(view.curves().current().limits, (CurveLimits{0, 5, 0, 5}));
+
+    drag({220, 220}, {420, 20});  // the mode is over: an ordinary drag
+    EXPECT_EQ(view.range(), (CurveLimits{0, 5, 0, 5}));
+
+    widget.startZoomIn();
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_FALSE(widget.zoomInMode()) << "a click without a drag ends the mode";
+    EXPECT_EQ(zoomed.count(), 1) << "and zooms nothing";
+}
+
+TEST_F(GraphWindow, StartingOneZoomModeEndsTheOther) {
+    widget.startZoomIn();
+    widget.startZoomOut();
+    EXPECT_FALSE(widget.zoomInMode());
+    EXPECT_TRUE(widget.zoomOutMode());
+    EXPECT_EQ(widget.cursor().shape(), Qt::CrossCursor);
+    QTest::mouseDClick(&widget, Qt::LeftButton, {}, QPoint(220, 220));
+    EXPECT_FALSE(widget.zoomOutMode());
+    EXPECT_EQ(widget.cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(GraphWindow, RubberBandShowsWhileDragging) {
+    widget.startZoomIn();
+    const int before = countInked(shot(), QRect(150, 100, 100, 1), Qt::black, background());
+    QTest::mousePress(&widget, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&widget, QPoint(300, 300));
+    EXPECT_GT(countInked(shot(), QRect(150, 100, 100, 1), Qt::black, background()), before + 30);
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, QPoint(300, 300));
+    EXPECT_EQ(view.range(), (CurveLimits{-3, 2, -2, 3}));
+}
+
+TEST_F(GraphWindow, DraggingTheTextMovesItsAnchor) {
+    view.text().shown = true;  // an empty text: the marker at (330, 110)
+    QSignalSpy changed(&widget, &GraphWidget::textChanged);
+    drag({200, 300}, {250, 350});
+    EXPECT_EQ(changed.count(), 0) << "a drag away from the text leaves it";
+
+    QTest::mousePress(&widget, Qt::LeftButton, {}, QPoint(332, 108));
+    EXPECT_TRUE(view.text().dragging);
+    QTest::mouseMove(&widget, QPoint(232, 208));
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, QPoint(232, 208));
+    EXPECT_FALSE(view.text().dragging);
+    EXPECT_DOUBLE_EQ(view.text().x, 230.0 / 440);
+    EXPECT_DOUBLE_EQ(view.text().y, 210.0 / 440);
+    EXPECT_GE(changed.count(), 1);
+    EXPECT_TRUE(settings.modified);
+}
+
+TEST_F(GraphWindow, ZoomRectangleStartedOnTheTextDoesNotDragIt) {
+    view.text().shown = true;
+    widget.startZoomIn();
+    drag({330, 110}, {420, 20});
+    EXPECT_DOUBLE_EQ(view.text().x, 0.75);
+    EXPECT_DOUBLE_EQ(view.text().y, 0.25);
+    EXPECT_EQ(view.range(), (CurveLimits{2.75, 5, 2.75, 5}));
+}
+
+TEST_F(GraphWindow, RightClickAsksTheFrameForTheMenu) {
+    QSignalSpy menu(&widget, &GraphWidget::contextMenuRequested);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(50, 60), widget.mapToGlobal(QPoint(50, 60)));
+    QApplication::sendEvent(&widget, &event);
+    ASSERT_EQ(menu.count(), 1);
+    EXPECT_EQ(menu.first().at(0).toPoint(), widget.mapToGlobal(QPoint(50, 60)));
+}
+
+TEST_F(GraphWindow, BackButtonSitsInTheBottomRightCornerAndGoesBack) {
+    QAbstractButton* back = widget.backButton();
+    EXPECT_FALSE(back->isVisible()) << "hidden until the graph fills the window";
+    widget.setBackButtonVisible(true);
+    widget.resize(600, 400);
+    const QFontMetrics metrics(widget.font());
+    const int bx = metrics.averageCharWidth();
+    const int by = metrics.height();
+    EXPECT_EQ(back->geometry(), QRect(600 - 21 * bx, 400 - by / 4 - 3 * by, 20 * bx, 3 * by));
+    ASSERT_TRUE(back->isVisible());
+
+    QSignalSpy backSpy(&widget, &GraphWidget::backToCalculator);
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_EQ(backSpy.count(), 1);
+}
+
+}  // namespace
+}  // namespace orrery::testing
