@@ -156,3 +156,28 @@ TEST_F(MainFrameTest, LaterWindowsStayGreyedWhateverTheMenuStateSays) {
 
 }  // namespace
 }  // namespace orrery::testing
+
+namespace orrery::testing {
+namespace {
+
+TEST_F(MainFrameTest, AcceleratorsSendTheirCommandsUnlessTheItemIsGreyed) {
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    type("x");
+    QTest::keyClick(frame.get(), Qt::Key_PageUp);
+    EXPECT_EQ(frame->view().curves().count(), 2);
+    QTest::keyClick(frame.get(), Qt::Key_PageDown);
+    EXPECT_EQ(frame->view().curves().currentIndex(), 0);
+
+    QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);  // Save is greyed
+    EXPECT_TRUE(dialogs.requests.empty());
+    QTest::keyClick(frame.get(), Qt::Key_A, Qt::ControlModifier);  // Save As is not, after Sketch
+    EXPECT_TRUE(dialogs.requests.empty());
+    type("\r");
+    QTest::keyClick(frame.get(), Qt::Key_A, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].title, "Save As");
+}
+
+}  // namespace
+}  // namespace orrery::testing
