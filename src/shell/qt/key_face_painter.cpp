@@ -231,7 +231,7 @@ void drawLines(QPainter& p, const std::vector<Label>& lines, const QRectF& box, 
 void drawLabel(QPainter& p, const Label& label, const QRectF& body, const QColor& color,
                bool bold) {
     const QSizeF box(body.width() * 0.82, body.height() * 0.8);
-    double size = fittingSize({label}, box, 0.55, bold);
+    double size = fittingSize({label}, box, 0.6, bold);
     std::vector<Label> lines{label};
     const std::vector<Label> words = wordLines(label);
     if (words.size() > 1) {

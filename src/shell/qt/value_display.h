@@ -31,6 +31,7 @@ class ValueDisplay : public QLineEdit {
     void applyFont();
 
     GraphView& view_;
+    int averageCharWidth_ = 1;
     bool hasResult_ = false;
     bool selectAllOnRelease_ = false;
 };
