@@ -91,7 +91,10 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
     showGraphStatus();
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() {
+    // The windows refer to the view and the input held here: they go first.
+    delete client_;
+}
 
 int MainFrame::statusHeight() const { return fontMetrics().height(); }
 

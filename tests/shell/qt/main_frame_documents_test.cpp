@@ -48,6 +48,7 @@ TEST_F(DocumentsTest, YesAtCloseSavesAndTheRecentListIsKept) {
     EXPECT_TRUE(frame->close());
     EXPECT_TRUE(std::filesystem::exists(path("Parabola.qpl")));
     EXPECT_EQ(LoadRecentFiles(store), std::vector<std::string>{path("Parabola.qpl")});
+    EXPECT_EQ(store.read("097", "dX"), "0.750000");  // the graph text's place is kept too
 }
 
 TEST_F(DocumentsTest, SaveNewAndOpenKeepEveryCurveAndSetting) {
