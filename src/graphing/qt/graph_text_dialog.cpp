@@ -187,6 +187,8 @@ void GraphTextDialog::accept() {
     QDialog::accept();
 }
 
+void GraphTextDialog::dismiss() { QDialog::done(QDialog::Rejected); }
+
 void GraphTextDialog::reject() {
     view_.text() = saved_;
     view_.text().shown = !saved_.text.empty();

@@ -34,6 +34,9 @@ public:
 
     void accept() override;
     void reject() override;
+    // Closes leaving the graph text as it now is: a new or opened document,
+    // or Restore Defaults, must not get back the copy taken at opening.
+    void dismiss();
 
 private:
     QWidget* buildStyleRow();

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 
 #include "common/qt/qt_color.h"
 #include "graphing/graph_axes.h"

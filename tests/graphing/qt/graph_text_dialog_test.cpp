@@ -58,6 +58,8 @@ TEST_F(GraphTextDialogTest, OkPlacesTwoLinesOnTheGraph) {
     EXPECT_TRUE(view.text().shown);
     EXPECT_TRUE(settings.modified);
     EXPECT_EQ(changed.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(widget.textDialog(), nullptr) << "closed and gone";
 
     // Size 30 at anchor (330, 110): the first line is centred on the anchor,
     // the second one line below.
@@ -100,6 +102,16 @@ TEST_F(GraphTextDialogTest, StyleChangesShowAtOnceAndCancelUndoesThemAll) {
     click(dialog, "cancelButton");
     EXPECT_EQ(view.text(), before);
     EXPECT_FALSE(settings.modified);
+}
+
+TEST_F(GraphTextDialogTest, DismissedForANewDocumentLeavesItsText) {
+    view.text().text = "From the old document";
+    GraphTextDialog& dialog = open();
+    view.resetAll();
+    dialog.dismiss();
+    EXPECT_EQ(view.text().text, "");
+    EXPECT_FALSE(view.text().shown);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 TEST_F(GraphTextDialogTest, CancelledColourChooserKeepsTheColour) {
