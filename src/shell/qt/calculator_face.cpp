@@ -79,6 +79,7 @@ CalculatorFace::CalculatorFace(CalculatorInput& input, GraphView& view, MessageS
     connect(valueDisplay_, &ValueDisplay::resultAvailable, this, &CalculatorFace::resultAvailable);
     for (int id = 0; id < kButtonCount; ++id) {
         auto* button = new KeyButton(id, this);
+        button->setToolTipDuration(10000);
         connect(button, &QAbstractButton::clicked, this, [this, id] { onButtonClicked(id); });
         buttons_[static_cast<std::size_t>(id)] = button;
     }

@@ -228,21 +228,36 @@ void drawLines(QPainter& p, const std::vector<Label>& lines, const QRectF& box, 
     }
 }
 
-void drawLabel(QPainter& p, const Label& label, const QRectF& body, const QColor& color,
-               bool bold) {
+struct LabelLayout {
+    std::vector<Label> lines;
+    double size = 1;
+};
+
+// One line, or a word a line when that allows a clearly larger size.
+LabelLayout layoutLabel(const Label& label, const QRectF& body, bool bold) {
     const QSizeF box(body.width() * 0.82, body.height() * 0.8);
-    double size = fittingSize({label}, box, 0.6, bold);
-    std::vector<Label> lines{label};
+    LabelLayout layout{{label}, fittingSize({label}, box, 0.6, bold)};
     const std::vector<Label> words = wordLines(label);
     if (words.size() > 1) {
         const double wrapped = fittingSize(words, box, 0.8, bold);
-        if (wrapped > size * 1.15) {
-            size = wrapped;
-            lines = words;
-        }
+        if (wrapped > layout.size * 1.15) layout = LabelLayout{words, wrapped};
+    }
+    return layout;
+}
+
+bool isControlKey(int keyIndex) {
+    return keyIndex >= key::kReset && keyIndex <= key::kSketch;
+}
+
+void drawLabel(QPainter& p, int keyIndex, const QRectF& body, const QColor& color, bool bold) {
+    LabelLayout layout = layoutLabel(labelOf(keyIndex), body, bold);
+    // The control keys share one size, so the bottom row reads as one row.
+    if (isControlKey(keyIndex)) {
+        for (int other = key::kReset; other <= key::kSketch; ++other)
+            layout.size = std::min(layout.size, layoutLabel(labelOf(other), body, bold).size);
     }
     p.setPen(color);
-    drawLines(p, lines, body, size, bold);
+    drawLines(p, layout.lines, body, layout.size, bold);
 }
 
 }  // namespace
@@ -288,7 +303,7 @@ void paintKeyFace(QPainter& p, const QRectF& rect, int keyIndex, bool pressed) {
         p.drawPath(highlight);
     }
 
-    drawLabel(p, labelOf(keyIndex), body, style.text, style.bold);
+    drawLabel(p, keyIndex, body, style.text, style.bold);
     p.restore();
 }
 
