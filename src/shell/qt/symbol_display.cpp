@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <map>
 
 #include "graphing/graph_view.h"
 #include "shell/calculator_input.h"
@@ -61,10 +62,15 @@ void SymbolDisplay::relayout() {
     const Curve& curve = view_.curves().current();
     std::vector<SymbolEntry> entries = symbolEntries(curve, input_.typing().pendingLetters());
     const QFontMetrics metrics(symbolFont());
+    // A long expression repeats a few dozen texts: measure each once.
+    std::map<std::string, int> measured;
     std::vector<int> advances;
     advances.reserve(entries.size());
-    for (const SymbolEntry& entry : entries)
-        advances.push_back(metrics.horizontalAdvance(QString::fromStdString(entry.text)));
+    for (const SymbolEntry& entry : entries) {
+        auto [at, added] = measured.try_emplace(entry.text, 0);
+        if (added) at->second = metrics.horizontalAdvance(QString::fromStdString(entry.text));
+        advances.push_back(at->second);
+    }
     const int cursor = std::clamp(curve.cursor, 0, static_cast<int>(curve.tokens.size()));
     layout_ =
         SymbolLayout(std::move(entries), advances, width(), metrics.averageCharWidth(), cursor);
