@@ -73,7 +73,8 @@ signals:
     void textChanged();  // the graph text moved or changed
     void focusReturned();  // after a click: the frame takes the keyboard back
     void backToCalculator();
-    void painted();  // after every picture: the value display repaints
+    // After every picture: the value display repaints (not the graph itself).
+    void painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

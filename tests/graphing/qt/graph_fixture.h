@@ -21,15 +21,6 @@ inline int colorDistance(QRgb pixel, const QColor& color) {
            std::abs(qBlue(pixel) - color.blue());
 }
 
-// Some pixel within `radius` of (x, y) is within `tolerance` of the colour.
-inline bool colorNear(const QImage& image, int x, int y, const QColor& color, int tolerance = 90, int radius = 1) {
-    for (int dy = -radius; dy <= radius; ++dy)
-        for (int dx = -radius; dx <= radius; ++dx)
-            if (image.valid(x + dx, y + dy) && colorDistance(image.pixel(x + dx, y + dy), color) <= tolerance)
-                return true;
-    return false;
-}
-
 inline int countNear(const QImage& image, const QRect& area, const QColor& color, int tolerance = 90) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)

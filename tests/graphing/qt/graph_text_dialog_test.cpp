@@ -114,12 +114,6 @@ TEST_F(GraphTextDialogTest, DismissedForANewDocumentLeavesItsText) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
-TEST_F(GraphTextDialogTest, CancelledColourChooserKeepsTheColour) {
-    GraphTextDialog& dialog = open();
-    click(dialog, "colorButton");  // nothing scripted: the person cancelled
-    EXPECT_EQ(view.text().color, GraphText::kDefaultColor);
-}
-
 TEST_F(GraphTextDialogTest, ClearEmptiesTheBoxAndTheTextLeavingTheMarker) {
     view.text().text = "Gone soon";
     GraphTextDialog& dialog = open();
