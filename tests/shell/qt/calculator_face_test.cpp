@@ -7,26 +7,22 @@
 #include "calculator_face_fixture.h"
 #include "shell/command_ids.h"
 #include "shell/qt/symbol_display.h"
+#include "shell/qt/value_display.h"
 
 namespace orrery {
 namespace {
 
 using testing::FaceFixture;
 
-TEST(CalculatorFaceTest, KeysArePlacedByTheLayoutAndNamed) {
+TEST(CalculatorFaceTest, KeysAreNamedAndFollowTheWindowSize) {
     FaceFixture f(400, 560);
-    const FaceLayout layout = computeFaceLayout(400, 560);
-    for (int id = 0; id < kButtonCount; ++id) {
-        QAbstractButton* button = f.face.button(id);
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->objectName(), QStringLiteral("key%1").arg(id));
-        const FaceRect& r = layout.buttons[static_cast<std::size_t>(id)];
-        EXPECT_EQ(button->geometry(), QRect(r.x, r.y, r.width, r.height)) << id;
-        EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
-    }
+    for (int id = 0; id < kButtonCount; ++id)
+        EXPECT_EQ(f.face.button(id)->objectName(), QStringLiteral("key%1").arg(id));
     EXPECT_EQ(f.face.button(35), nullptr);
+    EXPECT_EQ(f.face.button(0)->geometry(), QRect(20, 140, 43, 30));
     f.face.resize(550, 640);
     EXPECT_EQ(f.face.button(34)->geometry(), QRect(443, 560, 77, 46));
+    EXPECT_EQ(f.face.valueDisplay()->geometry(), QRect(27, 117, 234, 35));
 }
 
 TEST(CalculatorFaceTest, ClickingKeysInsertsThemAndRepaintsTheDisplay) {
@@ -116,14 +112,6 @@ TEST(CalculatorFaceTest, UpAndDownFollowTheLinesOnScreen) {
     f.face.cursorKey(CalculatorInput::CursorKey::Home);
     f.face.cursorKey(CalculatorInput::CursorKey::Down);
     EXPECT_EQ(f.curve().cursor, starts[1]);
-}
-
-TEST(CalculatorFaceTest, CursorKeysResolveLettersBeforeMeasuringLines) {
-    FaceFixture f;
-    f.type("12sin");
-    f.face.cursorKey(CalculatorInput::CursorKey::Left);
-    EXPECT_EQ(f.keys(), (std::vector<int>{18, 19, 17}));
-    EXPECT_EQ(f.curve().cursor, 2);
 }
 
 }  // namespace
