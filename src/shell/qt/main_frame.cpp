@@ -201,6 +201,7 @@ void MainFrame::lastCurve() {
 }
 
 void MainFrame::resetCalculator() {
+    dismissTextDialog();
     input_.clear();
     view_.resetAll();
     view_.setCurvesShown(false);
@@ -228,7 +229,14 @@ void MainFrame::toggleSplitScreen() {
     if (settings_.splitScreen) SetMenuState(11);
 }
 
+void MainFrame::dismissTextDialog() {
+    // An open Graph Text dialog holds a copy of the old text for Cancel:
+    // it must not come back into a new document.
+    if (GraphTextDialog* dialog = graph_->textDialog()) dialog->dismiss();
+}
+
 void MainFrame::restoreDefaults() {
+    dismissTextDialog();
     view_.restoreDefaults();
     face_->setToolTipsOn(settings_.toolTips);
     menus_->setToolTipsItem(settings_.toolTips);
@@ -275,6 +283,7 @@ void MainFrame::dropDivider(int dx) {
 }
 
 void MainFrame::showOpenedDocument() {
+    dismissTextDialog();
     input_.clear();
     calculatorView_ = false;
     Layout();
@@ -284,6 +293,7 @@ void MainFrame::showOpenedDocument() {
 }
 
 void MainFrame::showNewDocument() {
+    dismissTextDialog();
     input_.clear();
     refreshAll();
 }

@@ -98,6 +98,7 @@ private:
     void reverseZoom();
     void startZoom(bool in);
     void openGraphText();
+    void dismissTextDialog();
     void showGraphOptions(QPoint globalPos);
     void dropDivider(int dx);
     void showGraphStatus();

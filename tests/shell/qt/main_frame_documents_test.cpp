@@ -145,3 +145,22 @@ TEST_F(DocumentsTest, RecentFilesBeyondTheListAndDroppedFiles) {
 
 }  // namespace
 }  // namespace orrery::testing
+
+#include "graphing/qt/graph_text_dialog.h"
+
+namespace orrery::testing {
+namespace {
+
+TEST_F(DocumentsTest, NewClosesTheGraphTextDialogSoItsCancelCannotBringOldTextBack) {
+    frame->HandleCommand(command::kGraphText);
+    ASSERT_NE(frame->graph().textDialog(), nullptr);
+    frame->view().text().text = "old words";
+    messages.answers = {MessageAnswer::No};
+    frame->HandleCommand(command::kNew);
+    QApplication::processEvents();
+    EXPECT_TRUE(frame->graph().textDialog() == nullptr || !frame->graph().textDialog()->isVisible());
+    EXPECT_EQ(frame->view().text().text, "");
+}
+
+}  // namespace
+}  // namespace orrery::testing
