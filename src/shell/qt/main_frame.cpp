@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -337,6 +338,11 @@ void MainFrame::keyPressEvent(QKeyEvent* event) {
         if (outcome.command == TypedOutcome::Command::BackToCalculator)
             HandleCommand(command::kBackToCalculator);
     }
+}
+
+void MainFrame::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click anywhere in the window offers the graph's options.
+    showGraphOptions(event->globalPos());
 }
 
 void MainFrame::dragEnterEvent(QDragEnterEvent* event) {

@@ -56,6 +56,8 @@ TEST_F(DocumentsTest, SaveNewAndOpenKeepEveryCurveAndSetting) {
     frame->HandleCommand(command::kNextCurve);
     type("x^2-1\r");
     frame->settings().axesType = 2;
+    frame->settings().setThickness(1, 4, false);
+    frame->settings().setColor(ColorKind::Background, 0, makeRgb(250, 250, 200));
     frame->view().text().text = "Two curves";
     frame->view().text().shown = true;
     const GraphDocument before = frame->view().document();
@@ -70,7 +72,7 @@ TEST_F(DocumentsTest, SaveNewAndOpenKeepEveryCurveAndSetting) {
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(frame->view().curves().count(), 1);
     EXPECT_EQ(frame->windowTitle().toStdString(), "Orrery_742 - (untitled)");
-    frame->settings().axesType = 1;
+    frame->settings().restoreDefaults();
 
     dialogs.paths = {path("Mixed Case.QPL")};
     frame->HandleCommand(command::kOpen);
@@ -85,6 +87,8 @@ TEST_F(DocumentsTest, SaveNewAndOpenKeepEveryCurveAndSetting) {
         EXPECT_EQ(after.curves[i].limits, before.curves[i].limits);
     }
     EXPECT_EQ(frame->settings().axesType, 2);
+    EXPECT_EQ(frame->settings().thickness(1), 4);
+    EXPECT_EQ(frame->settings().backgroundColor, makeRgb(250, 250, 200));
     EXPECT_FALSE(frame->settings().modified);
     EXPECT_EQ(frame->menus().recentItems().front().text, "1.  " + path("Mixed Case.QPL") + "\tNow Open");
 }
