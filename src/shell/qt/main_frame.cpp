@@ -27,6 +27,7 @@
 #include "shell/qt/divider.h"
 #include "shell/qt/frame_menus.h"
 #include "shell/qt/frame_status_bar.h"
+#include "shell/qt/value_display.h"
 #include "shell/window_title.h"
 
 namespace orrery {
@@ -83,6 +84,7 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
     connect(divider_, &Divider::dropped, this, &MainFrame::dropDivider);
     connect(divider_, &Divider::focusReturned, this, &MainFrame::takeFocus);
     client_->installEventFilter(this);
+    face_->valueDisplay()->installEventFilter(this);
 
     QSize size(1100, 720);
     if (const QScreen* screen = QApplication::primaryScreen())
@@ -120,6 +122,16 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
         Layout();
         showGraphStatus();
+    }
+    // The value display keeps the focus only for selecting and copying its
+    // text; anything typed there belongs to the expression.
+    if (watched == face_->valueDisplay() && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!(key->modifiers() & Qt::ControlModifier)) {
+            takeFocus();
+            keyPressEvent(key);
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

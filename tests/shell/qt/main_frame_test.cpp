@@ -69,6 +69,14 @@ TEST_F(MainFrameTest, ConstantAndUndefinedResultsInTheValueDisplayAndStatusBar) 
     EXPECT_EQ(frame->frameStatusBar().texts(), noPointsStatus());
 }
 
+TEST_F(MainFrameTest, KeysTypedInTheValueDisplayGoToTheExpression) {
+    type("2^10\r");
+    ValueDisplay* value = frame->face().valueDisplay();
+    QTest::mouseClick(value, Qt::LeftButton);
+    QTest::keyClicks(value, "+1");
+    EXPECT_EQ(frame->view().curves().current().tokens.size(), 6u);  // 2 ^ 1 0 + 1
+}
+
 TEST_F(MainFrameTest, NextCurveOnAnEmptyCurveIsRefused) {
     frame->HandleCommand(command::kNextCurve);
     ASSERT_EQ(messages.shown.size(), 1u);
