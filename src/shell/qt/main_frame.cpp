@@ -50,6 +50,8 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
     setWindowIcon(appIcon());
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
+    // Below this the keys and the graph's margins no longer fit.
+    setMinimumSize(320, 260);
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
