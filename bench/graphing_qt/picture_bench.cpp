@@ -3,7 +3,6 @@
 // smoothed and not. The plotter is kept between pictures, as in the window.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <stdexcept>
@@ -46,13 +45,3 @@ void BM_GraphPicture(benchmark::State& state) {
 BENCHMARK(BM_GraphPicture)->ArgNames({"curves", "smooth"})->ArgsProduct({{0, 1, 5}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // Fonts need an application; no screen is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

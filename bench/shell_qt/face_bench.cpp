@@ -3,7 +3,6 @@
 // sizes. Peers: the keys alone against the whole face.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -49,11 +48,3 @@ void BM_WholeFace(benchmark::State& state) {
 BENCHMARK(BM_WholeFace)->Args({545, 675})->Args({1100, 700})->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
