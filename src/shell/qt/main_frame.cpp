@@ -86,7 +86,8 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
     connect(divider_, &Divider::dropped, this, &MainFrame::dropDivider);
     connect(divider_, &Divider::focusReturned, this, &MainFrame::takeFocus);
     client_->installEventFilter(this);
-    face_->valueDisplay()->installEventFilter(this);
+    valueDisplay_ = face_->valueDisplay();
+    valueDisplay_->installEventFilter(this);
 
     QSize size(1100, 720);
     if (const QScreen* screen = QApplication::primaryScreen())
@@ -97,7 +98,10 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
 }
 
 MainFrame::~MainFrame() {
-    // The windows refer to the view and the input held here: they go first.
+    // The windows refer to the view and the input held here: they go first,
+    // without reporting their own destruction to this half-destroyed frame.
+    client_->removeEventFilter(this);
+    valueDisplay_->removeEventFilter(this);
     delete client_;
 }
 
@@ -127,7 +131,7 @@ bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
     }
     // The value display keeps the focus only for selecting and copying its
     // text; anything typed there belongs to the expression.
-    if (watched == face_->valueDisplay() && event->type() == QEvent::KeyPress) {
+    if (watched == valueDisplay_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (!(key->modifiers() & Qt::ControlModifier)) {
             takeFocus();

@@ -78,6 +78,7 @@ private:
     Divider* divider_ = nullptr;
     GraphWidget* graph_ = nullptr;
     FrameStatusBar* status_ = nullptr;
+    QWidget* valueDisplay_ = nullptr;  // watched for keys typed into it
     FrameMenus* menus_ = nullptr;
     std::unique_ptr<DocumentCommands> documents_;
     bool calculatorView_ = false;
