@@ -23,8 +23,8 @@ UserMessage question(std::string text, MessageIcon icon = MessageIcon::Warning) 
 // The save dialog adds the document extension to a name typed without one,
 // as a file dialog with a default extension does.
 std::string withDefaultExtension(std::string path) {
-    if (!path.empty() && CheckFileName(path).extension.empty() &&
-        CheckFileName(path).error != "Improper file name")
+    const FileNameCheck check = CheckFileName(path);
+    if (!path.empty() && check.extension.empty() && check.error != "Improper file name")
         path += ".qpl";
     return path;
 }
@@ -161,7 +161,8 @@ void DocumentCommands::openDropped(const std::string& path) {
 }
 
 void DocumentCommands::openFromCommandLine(const std::string& path) {
-    if (classifyOpenPath(path) == std::variant<OpenKind, UserMessage>(OpenKind::Document)) {
+    const auto kind = classifyOpenPath(path);
+    if (const auto* open = std::get_if<OpenKind>(&kind); open && *open == OpenKind::Document) {
         readDocument(path, true);
         return;
     }
