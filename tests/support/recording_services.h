@@ -2,6 +2,8 @@
 
 // Stand-ins for the message and dialog seams: they record what the windows
 // showed and answer from a script, so no test waits on a modal box.
+#include <QImage>
+#include <QPainter>
 #include <deque>
 #include <optional>
 #include <string>
@@ -61,6 +63,37 @@ public:
         openedWithDesktop.push_back(path);
         return desktopSucceeds;
     }
+
+    // Printing: each job's pages are painted onto images of pageSize, white
+    // first, as a printer would receive them. cancelAfterPages stops a job
+    // after that many pages, as the Cancel Printing button does.
+    QSize pageSize{850, 1100};
+    int cancelAfterPages = -1;
+    PrintOutcome printOutcome = PrintOutcome::Printed;  // when not cancelled
+    std::vector<std::string> printTitles;
+    std::vector<QImage> printedPages;
+
+    PrintOutcome print(const PrintJob& job) override {
+        printTitles.push_back(job.title);
+        if (printOutcome != PrintOutcome::Printed) return printOutcome;
+        for (int index = 0; index < job.pages; ++index) {
+            if (cancelAfterPages >= 0 && index >= cancelAfterPages) return PrintOutcome::Cancelled;
+            QImage page(pageSize, QImage::Format_RGB32);
+            page.fill(Qt::white);
+            QPainter painter(&page);
+            job.paintPage(painter, QRect(QPoint(0, 0), pageSize), index);
+            painter.end();
+            printedPages.push_back(page);
+        }
+        return PrintOutcome::Printed;
+    }
+
+    // The clipboard.
+    std::string clipboard;
+    QImage clipboardPicture;
+    void setClipboardText(const std::string& text) override { clipboard = text; }
+    void setClipboardImage(const QImage& image) override { clipboardPicture = image; }
+    std::string clipboardText() override { return clipboard; }
 
 private:
     std::optional<std::string> nextPath(const FileDialogRequest& request) {

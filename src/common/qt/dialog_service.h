@@ -4,6 +4,9 @@
 #include <string>
 
 #include "common/color_ref.h"
+#include "common/qt/print_job.h"
+
+class QImage;
 
 namespace orrery {
 
@@ -27,6 +30,16 @@ public:
     virtual std::optional<ColorRef> chooseColor(ColorRef initial) = 0;
     // Hands a file to the desktop's default application; false when that failed.
     virtual bool openWithDesktop(const std::string& path) = 0;
+
+    // Printing: the print dialog (or, with no printer on the machine, a PDF
+    // file chosen by the person), then every page of the job, with a way to
+    // cancel after the current page.
+    virtual PrintOutcome print(const PrintJob& job) = 0;
+
+    // The clipboard: text and pictures.
+    virtual void setClipboardText(const std::string& text) = 0;
+    virtual void setClipboardImage(const QImage& image) = 0;
+    virtual std::string clipboardText() = 0;
 };
 
 }  // namespace orrery

@@ -16,6 +16,10 @@ public:
     std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
     std::optional<ColorRef> chooseColor(ColorRef initial) override;
     bool openWithDesktop(const std::string& path) override;
+    PrintOutcome print(const PrintJob& job) override;
+    void setClipboardText(const std::string& text) override;
+    void setClipboardImage(const QImage& image) override;
+    std::string clipboardText() override;
 
 private:
     QWidget* parent_;

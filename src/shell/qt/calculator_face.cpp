@@ -115,7 +115,6 @@ void CalculatorFace::refreshDisplays() {
 TypedOutcome CalculatorFace::typeCharacter(char32_t c, bool graphFillsWindow) {
     TypedOutcome outcome = input_.typeCharacter(c, graphFillsWindow);
     showMessage(outcome.message);
-    outcome.message.reset();
     refreshDisplays();
     return outcome;
 }

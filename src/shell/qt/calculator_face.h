@@ -38,8 +38,8 @@ class CalculatorFace : public QWidget {
     void refreshDisplays();
 
     // Keyboard input passed on by the frame. Messages are shown here; the
-    // returned outcome carries only the command (None, Sketch or
-    // BackToCalculator) for the frame to run.
+    // returned outcome carries the command (None, Sketch or BackToCalculator)
+    // for the frame to run, and the message that was shown, if any.
     TypedOutcome typeCharacter(char32_t c, bool graphFillsWindow);
     void cursorKey(CalculatorInput::CursorKey key);
 

@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <algorithm>
 
 #include "shell/command_ids.h"
 #include "shell/menu_state.h"
@@ -14,13 +13,6 @@ namespace orrery {
 namespace {
 
 using namespace command;
-
-// Commands whose windows are not part of this build yet.
-constexpr int kUnavailable[] = {
-    kExport, kPrint, kCopyGraph, kCopyResult, kPasteResult, kDomainsRange, kCurveLook, kSetColors,
-    kOpenProfile, kDifferentiate, kIntegrate, kChiSquareDistribution, kFDistribution,
-    kNormalDistribution, kTDistribution, kQuickEvaluate, kMatrices, kVectors, kExponentialFit,
-    kPolynomialFit, kConversions, kCompoundInterest, kHelp, kAbout};
 
 // The accelerator table: each key and the command it sends.
 struct Accelerator {
@@ -53,12 +45,9 @@ std::vector<Accelerator> acceleratorTable() {
 
 }  // namespace
 
-bool FrameMenus::isAvailable(int command) {
-    return std::find(std::begin(kUnavailable), std::end(kUnavailable), command) == std::end(kUnavailable);
-}
-
-FrameMenus::FrameMenus(QMainWindow& frame, std::function<void(int)> dispatch)
-    : QObject(&frame), frame_(frame), dispatch_(std::move(dispatch)) {
+FrameMenus::FrameMenus(QMainWindow& frame, std::function<void(int)> dispatch,
+                       std::function<bool(int)> available)
+    : QObject(&frame), frame_(frame), dispatch_(std::move(dispatch)), available_(std::move(available)) {
     file_ = addMenu("&File", {{kNew, "&New\tCtrl+N", true},
                               {kOpen, "&Open\tCtrl+O", true},
                               {kSave, "&Save\tCtrl+S", true},

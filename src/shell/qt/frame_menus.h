@@ -15,11 +15,12 @@ namespace orrery {
 
 // The frame's menu bar, its accelerator table and the Graph Options popup.
 // Every item carries its command id to one dispatch function. Items whose
-// windows come with later work stay greyed whatever a menu state says.
+// command nothing answers stay greyed whatever a menu state says.
 class FrameMenus : public QObject {
     Q_OBJECT
 public:
-    FrameMenus(QMainWindow& frame, std::function<void(int)> dispatch);
+    FrameMenus(QMainWindow& frame, std::function<void(int)> dispatch,
+               std::function<bool(int)> available);
 
     QAction* action(int command) const;  // the menu item, or nullptr
     bool isEnabled(int command) const;
@@ -37,11 +38,12 @@ public:
     // A popup with the given items, dispatching like the menus; the caller owns it.
     QMenu* popup(const std::vector<MenuEntry>& items, QWidget* parent);
 
-    static bool isAvailable(int command);
+    bool isAvailable(int command) const { return available_(command); }
 
 private:
     QMainWindow& frame_;
     std::function<void(int)> dispatch_;
+    std::function<bool(int)> available_;
     std::map<int, QAction*> actions_;
     QMenu* file_ = nullptr;
     QMenu* customize_ = nullptr;

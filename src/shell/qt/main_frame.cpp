@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
 
 #include "common/qt/dialog_service.h"
 #include "common/qt/message_service.h"
@@ -60,7 +61,10 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
     divider_ = new Divider(client_);
     graph_ = new GraphWidget(view_, client_);
     status_ = new FrameStatusBar(client_);
-    menus_ = new FrameMenus(*this, [this](int command) { HandleCommand(command); });
+    createModules();
+    menus_ = new FrameMenus(
+        *this, [this](int command) { HandleCommand(command); },
+        [this](int command) { return isAvailable(command); });
     documents_ = std::make_unique<DocumentCommands>(view_, messages_, dialogs_, *menus_, *this);
 
     documents_->loadRecent(LoadRecentFiles(store_));
@@ -98,6 +102,8 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
 }
 
 MainFrame::~MainFrame() {
+    // Subsystem windows go before the frame's own children they may refer to.
+    modules_.clear();
     // The windows refer to the view and the input held here: they go first,
     // without reporting their own destruction to this half-destroyed frame.
     client_->removeEventFilter(this);
@@ -164,6 +170,57 @@ void MainFrame::refreshAll() {
     graph_->update();
 }
 
+namespace {
+
+// The commands the frame answers itself; every other id goes to a module.
+constexpr int kFrameCommands[] = {
+    command::kNew,          command::kOpen,           command::kSave,        command::kSaveAs,
+    command::kExit,         command::kGraphText,      command::kToolTips,    command::kRestoreDefaults,
+    command::kSplitScreen,  command::kZoomIn,         command::kZoomOut,     command::kReverseZoom,
+    command::kBackToCalculator, command::kNextCurve,  command::kLastCurve,   command::kBack,
+    command::kSketch,       command::kReset};
+
+}  // namespace
+
+bool MainFrame::isAvailable(int command) const {
+    if (command > command::kRecentFirst && command <= command::kRecentLast) return true;
+    return std::find(std::begin(kFrameCommands), std::end(kFrameCommands), command) !=
+               std::end(kFrameCommands) ||
+           moduleFor(command) != nullptr;
+}
+
+CommandModule* MainFrame::moduleFor(int command) const {
+    for (const auto& module : modules_) {
+        const std::vector<int> ids = module->commands();
+        if (std::find(ids.begin(), ids.end(), command) != ids.end()) return module.get();
+    }
+    return nullptr;
+}
+
+void MainFrame::settingsChanged() {
+    face_->setToolTipsOn(settings_.toolTips);
+    menus_->setToolTipsItem(settings_.toolTips);
+    menus_->setSplitScreenItem(settings_.splitScreen);
+    Layout();
+    refreshAll();
+    for (const auto& module : modules_) module->settingsChanged();
+}
+
+bool MainFrame::typeOne(char32_t c) {
+    const bool graphFillsWindow = !settings_.splitScreen && !calculatorView_;
+    const TypedOutcome outcome = face_->typeCharacter(c, graphFillsWindow);
+    if (outcome.command == TypedOutcome::Command::Sketch) HandleCommand(command::kSketch);
+    if (outcome.command == TypedOutcome::Command::BackToCalculator)
+        HandleCommand(command::kBackToCalculator);
+    return !outcome.message.has_value();
+}
+
+bool MainFrame::typeCharacters(const std::u32string& text) {
+    for (const char32_t c : text)
+        if (!typeOne(c)) return false;
+    return true;
+}
+
 int MainFrame::HandleCommand(int command) {
     using namespace command;
     switch (command) {
@@ -192,6 +249,10 @@ int MainFrame::HandleCommand(int command) {
     }
     if (command > kRecentFirst && command <= kRecentLast) {
         documents_->openRecent(command);
+        return 0;
+    }
+    if (CommandModule* module = moduleFor(command)) {
+        module->run(command);
         return 0;
     }
     return 1;
@@ -257,12 +318,8 @@ void MainFrame::dismissTextDialog() {
 void MainFrame::restoreDefaults() {
     dismissTextDialog();
     view_.restoreDefaults();
-    face_->setToolTipsOn(settings_.toolTips);
-    menus_->setToolTipsItem(settings_.toolTips);
-    Layout();
-    menus_->setSplitScreenItem(settings_.splitScreen);
     menus_->setEnabled(command::kReverseZoom, false);
-    refreshAll();
+    settingsChanged();
 }
 
 void MainFrame::reverseZoom() {
@@ -349,13 +406,8 @@ void MainFrame::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    const bool graphFillsWindow = !settings_.splitScreen && !calculatorView_;
-    for (const char32_t c : text.toUcs4()) {
-        const TypedOutcome outcome = face_->typeCharacter(c, graphFillsWindow);
-        if (outcome.command == TypedOutcome::Command::Sketch) HandleCommand(command::kSketch);
-        if (outcome.command == TypedOutcome::Command::BackToCalculator)
-            HandleCommand(command::kBackToCalculator);
-    }
+    // Like the keyboard of old, every character is typed even after a message.
+    for (const char32_t c : text.toUcs4()) typeOne(c);
 }
 
 void MainFrame::contextMenuEvent(QContextMenuEvent* event) {

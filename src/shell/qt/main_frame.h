@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/qt/command_module.h"
+#include "common/qt/frame_hooks.h"
 #include "graphing/graph_settings.h"
 #include "graphing/graph_view.h"
 #include "shell/calculator_input.h"
@@ -24,7 +26,7 @@ class SettingsStore;
 // The program's main window: the calculator face, the divider, the graph
 // window and the status bar in one of three arrangements, the menus and
 // accelerators, and the one command handler every part sends its commands to.
-class MainFrame : public QMainWindow, public DocumentHost {
+class MainFrame : public QMainWindow, public DocumentHost, public FrameHooks {
     Q_OBJECT
 public:
     // The store keeps the recent files and the graph text's style and place
@@ -57,6 +59,17 @@ public:
     // Lays out the client area by the split-screen setting and the view.
     void Layout();
 
+    // FrameHooks: what the subsystems' windows ask of the frame.
+    QWidget* frameWindow() override { return this; }
+    void runCommand(int command) override { HandleCommand(command); }
+    void setMenuState(int code) override { SetMenuState(code); }
+    void redrawAll() override { refreshAll(); }
+    void settingsChanged() override;
+    bool typeCharacters(const std::u32string& text) override;
+
+    // The subsystem module that answers a command, or nullptr.
+    CommandModule* moduleFor(int command) const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -81,6 +94,7 @@ private:
     QWidget* valueDisplay_ = nullptr;  // watched for keys typed into it
     FrameMenus* menus_ = nullptr;
     std::unique_ptr<DocumentCommands> documents_;
+    std::vector<std::unique_ptr<CommandModule>> modules_;
     bool calculatorView_ = false;
     int dividerPosition_ = -1;  // set by the first drag
 
@@ -89,6 +103,9 @@ private:
     void showNewDocument() override;
     void setTitle(const std::string& path) override;
 
+    void createModules();
+    bool isAvailable(int command) const;
+    bool typeOne(char32_t c);
     void sketch();
     void nextCurve();
     void lastCurve();

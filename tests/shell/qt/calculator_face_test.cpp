@@ -83,7 +83,7 @@ TEST(CalculatorFaceTest, ControlKeysGoToTheFrameAsCommands) {
     EXPECT_TRUE(f.keys().empty());
 }
 
-TEST(CalculatorFaceTest, TypingShowsMessagesOnceAndHandsOnlyCommandsToTheFrame) {
+TEST(CalculatorFaceTest, TypingShowsMessagesOnceAndTellsTheFrameWhatHappened) {
     FaceFixture f;
     f.type("3sinx");
     EXPECT_EQ(f.keys(), (std::vector<int>{20, 17, 3}));
@@ -91,7 +91,8 @@ TEST(CalculatorFaceTest, TypingShowsMessagesOnceAndHandsOnlyCommandsToTheFrame) 
     EXPECT_EQ(enter.command, TypedOutcome::Command::Sketch);
 
     const TypedOutcome typo = f.face.typeCharacter(U'q', false);
-    EXPECT_FALSE(typo.message.has_value());
+    ASSERT_TRUE(typo.message.has_value());
+    EXPECT_EQ(typo.message->caption, "ERROR: TYPO");
     EXPECT_EQ(f.messages.captions(), (std::vector<std::string>{"ERROR: TYPO"}));
 
     // A key click with letters that name nothing reports them and inserts

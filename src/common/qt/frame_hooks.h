@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace orrery {
+
+// What subsystem windows may ask of the main window, without knowing it.
+class FrameHooks {
+public:
+    virtual ~FrameHooks() = default;
+    // The main window, as the parent of dialogs and windows.
+    virtual QWidget* frameWindow() = 0;
+    // Sends a command through the main window's one handler, as its menus do.
+    virtual void runCommand(int command) = 0;
+    virtual void setMenuState(int code) = 0;
+    // Repaints the graph and both displays from the live curves and settings.
+    virtual void redrawAll() = 0;
+    // The live settings changed as a whole: the frame pushes the tooltip and
+    // split-screen states, lays out again, redraws, and tells every module.
+    virtual void settingsChanged() = 0;
+    // Types the characters into the current curve exactly as the keyboard
+    // does (pending letters, messages and all); false when a message stopped it.
+    virtual bool typeCharacters(const std::u32string& text) = 0;
+};
+
+}  // namespace orrery

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+class QPainter;
+class QRect;
+
+namespace orrery {
+
+// What a window hands to the printer: a name for the print queue, the number
+// of pages, and a painter of one page onto the printable rectangle (device
+// pixels of the printer or of the PDF page).
+struct PrintJob {
+    std::string title;
+    int pages = 1;
+    std::function<void(QPainter& painter, const QRect& page, int index)> paintPage;
+};
+
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+}  // namespace orrery

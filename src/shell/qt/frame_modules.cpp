@@ -1,0 +1,11 @@
+#include "shell/qt/main_frame.h"
+
+namespace orrery {
+
+// The subsystems' windows and dialogs, each behind one module. The frame
+// forwards them every command it does not answer itself; a module's commands
+// are greyed until the module is here.
+void MainFrame::createModules() {
+}
+
+}  // namespace orrery
