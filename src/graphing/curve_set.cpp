@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "graphing/graph_limits.h"
+
 namespace orrery {
 
 UserMessage emptyCurveMessage() {
@@ -34,9 +36,17 @@ std::optional<UserMessage> CurveSet::nextCurve(GraphSettings& settings, const Cu
     if (current().tokens.empty()) return emptyCurveMessage();
     if (!isLast())
         ++current_;
+    else if (count() >= kMaxCurves)
+        return tooManyCurvesMessage();
     else
         addCurve(settings, graphRange, true);
     return std::nullopt;
+}
+
+std::size_t CurveSet::keyCount() const {
+    std::size_t keys = 0;
+    for (const Curve& curve : curves_) keys += curve.tokens.size();
+    return keys;
 }
 
 void CurveSet::lastCurve() {

@@ -16,6 +16,8 @@ public:
     CurveSet();  // one empty curve, index 0
 
     std::int32_t count() const { return static_cast<std::int32_t>(curves_.size()); }
+    // Keys over all curves.
+    std::size_t keyCount() const;
     std::int32_t currentIndex() const { return current_; }
     void setCurrentIndex(std::int32_t i);  // ignored outside the set
     Curve& current() { return curves_[static_cast<std::size_t>(current_)]; }

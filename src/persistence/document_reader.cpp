@@ -124,7 +124,9 @@ private:
 
     bool readCurve(Curve& c, std::int32_t position) {
         if (!intIn(c.index, position, position)) return false;
-        settings_.pointCount(c.index);  // every curve has a point count
+        // A short sequence gives the missing curves the default point count.
+        while (settings_.pointCounts.size() <= static_cast<std::size_t>(c.index))
+            settings_.pointCounts.push_back(GraphSettings::kDefaultPointCount);
         if (!readLimits(c.limits)) return false;
         const auto scale = r_.f64();
         const auto offset = r_.f64();

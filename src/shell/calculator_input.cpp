@@ -2,11 +2,14 @@
 
 #include <algorithm>
 
+#include "graphing/graph_limits.h"
+
 namespace orrery {
 
 CalculatorInput::CalculatorInput(GraphView& view) : view_(view) {}
 
 std::optional<UserMessage> CalculatorInput::insertKey(int key) {
+    if (view_.curves().keyCount() >= kMaxKeysInAllCurves) return tooManyKeysMessage();
     if (std::optional<UserMessage> full = curve().insertAtCursor(keyAt(key))) return full;
     markModified();
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -81,14 +82,53 @@ TEST_F(AtomicFile, FolderThatCannotTakeTheFileCannotCreate) {
     EXPECT_EQ(contents(target), "old");
 }
 
-TEST_F(AtomicFile, SymbolicLinkKeepsPointingAtTheSavedFile) {
+TEST_F(AtomicFile, SymbolicLinksKeepPointingWhereTheyPoint) {
     const fs::path real = folder_ / "real.qpl";
-    const fs::path link = folder_ / "link.qpl";
     put(real, "old");
-    fs::create_symlink(real, link);
-    EXPECT_EQ(writeFileAtomically(link, kWriteNew), AtomicWriteResult::Written);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(contents(real), "new contents");
+    fs::create_symlink(real, folder_ / "link.qpl");
+    fs::create_symlink("link.qpl", folder_ / "chain.qpl");           // relative, through a link
+    fs::create_symlink(folder_ / "made.qpl", folder_ / "dangling.qpl");  // names a file not there yet
+    fs::create_symlink("loop-b.qpl", folder_ / "loop-a.qpl");
+    fs::create_symlink("loop-a.qpl", folder_ / "loop-b.qpl");
+
+    struct Case {
+        const char* saved;
+        AtomicWriteResult result;
+        const char* written;  // the file that then holds the new contents
+    };
+    for (const Case& c : {Case{"link.qpl", AtomicWriteResult::Written, "real.qpl"},
+                          Case{"chain.qpl", AtomicWriteResult::Written, "real.qpl"},
+                          Case{"dangling.qpl", AtomicWriteResult::Written, "made.qpl"},
+                          Case{"loop-a.qpl", AtomicWriteResult::CannotCreate, nullptr}}) {
+        put(real, "old");
+        EXPECT_EQ(writeFileAtomically(folder_ / c.saved, kWriteNew), c.result) << c.saved;
+        EXPECT_TRUE(fs::is_symlink(folder_ / c.saved)) << c.saved;
+        if (c.written) {
+            EXPECT_EQ(contents(folder_ / c.written), "new contents") << c.saved;
+        }
+    }
+    EXPECT_TRUE(fs::is_symlink(folder_ / "loop-b.qpl"));
+    EXPECT_EQ(entries(), 7u);  // no temporary left behind
+}
+
+TEST_F(AtomicFile, LongNamesSaveAndKilledSavesAreCleanedUp) {
+    // The longest name a Linux folder takes still saves: the temporary name is short.
+    const fs::path longest = folder_ / (std::string(251, 'g') + ".qpl");
+    EXPECT_EQ(writeFileAtomically(longest, kWriteNew), AtomicWriteResult::Written);
+
+    // A temporary of a process that has gone is removed by the next save;
+    // one of a live process and files of other names stay.
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);
+    const std::string gone = ".orrery-" + std::to_string(child) + "-3.tmp";
+    const std::string live = ".orrery-" + std::to_string(::getppid()) + "-0.tmp";
+    for (const std::string& name : {gone, live, std::string("notes.tmp")}) put(folder_ / name, "x");
+    EXPECT_EQ(writeFileAtomically(folder_ / "graph.qpl", kWriteNew), AtomicWriteResult::Written);
+    EXPECT_FALSE(fs::exists(folder_ / gone));
+    EXPECT_TRUE(fs::exists(folder_ / live));
+    EXPECT_TRUE(fs::exists(folder_ / "notes.tmp"));
 }
 
 TEST_F(AtomicFile, SavedDocumentReadsBackAndAFailedSaveStaysModified) {

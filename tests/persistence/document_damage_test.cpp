@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
 #include <random>
 #include <sstream>
 
 #include "document_fixtures.h"
 #include "expression/expression_limits.h"
 #include "expression/key_table.h"
+#include "persistence/document_file.h"
 #include "persistence/document_limits.h"
 #include "persistence/document_reader.h"
 #include "persistence/document_writer.h"
@@ -70,18 +74,57 @@ TEST(DocumentDamage, RandomByteChangesAreReadOrRefused) {
     EXPECT_LT(readCount, 2900);
 }
 
-TEST(DocumentDamage, ExpressionLengthAndCurveCountLimits) {
+// Whatever the program lets a graph grow to, it saves and opens again; one
+// step beyond is refused where it would be made, not when it is opened.
+TEST(DocumentDamage, EveryLimitTheProgramReachesSavesAndOpens) {
+    const auto opens = [](Model m) {
+        return std::holds_alternative<LoadedDocument>(testing::readFileBytes(testing::fileBytes(std::move(m))));
+    };
     Model m = testing::startUpModel();
     m.document.curves[0].tokens.assign(kMaxExpressionTokens, keyAt(key::kX));
-    EXPECT_TRUE(std::holds_alternative<LoadedDocument>(testing::readFileBytes(testing::fileBytes(m))));
+    EXPECT_TRUE(opens(m));
     m.document.curves[0].tokens.push_back(keyAt(key::kX));
-    EXPECT_TRUE(std::holds_alternative<UserMessage>(testing::readFileBytes(testing::fileBytes(m))));
+    EXPECT_FALSE(opens(m));
 
-    Model many = testing::startUpModel();
-    many.document.curves.assign(kMaxDocumentCurves, Curve{});
-    EXPECT_TRUE(std::holds_alternative<LoadedDocument>(testing::readFileBytes(testing::fileBytes(many))));
-    many.document.curves.emplace_back();
-    EXPECT_TRUE(std::holds_alternative<UserMessage>(testing::readFileBytes(testing::fileBytes(many))));
+    // As many curves as Next Curve makes before it refuses.
+    GraphSettings settings;
+    GraphView view(settings);
+    std::optional<UserMessage> refusal;
+    while (!refusal) {
+        view.curves().current().tokens.push_back(keyAt(key::kX));
+        refusal = view.nextCurve();
+    }
+    EXPECT_EQ(*refusal, tooManyCurvesMessage());
+    EXPECT_EQ(view.curves().count(), kMaxCurves);
+    EXPECT_TRUE(opens({settings, view.document()}));
+
+    // Every key the curves may hold together.
+    Model keys = testing::startUpModel();
+    keys.document.curves.assign(kMaxKeysInAllCurves / kMaxExpressionTokens,
+                                keys.document.curves[0]);
+    for (Curve& curve : keys.document.curves) curve.tokens.assign(kMaxExpressionTokens, keyAt(key::kX));
+    EXPECT_TRUE(opens(keys));
+    keys.document.curves.back().tokens.pop_back();
+    keys.document.curves.emplace_back().tokens.assign(2, keyAt(key::kX));
+    EXPECT_FALSE(opens(keys));
+}
+
+TEST(DocumentDamage, AGraphTooLargeToOpenIsNotSaved) {
+    Model m = testing::richModel();
+    m.settings.modified = true;
+    const std::size_t size = testing::fileBytes(m).size();
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("orrery-large-" + std::to_string(::getpid()) + ".qpl");
+    EXPECT_EQ(saveDocumentFile(path, m.settings, m.document, size - 1), documentTooLargeMessage());
+    EXPECT_EQ(documentTooLargeMessage().text,
+              "This graph is too large to save: a document can hold at most 128 MiB.");
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(m.settings.modified);
+
+    EXPECT_EQ(saveDocumentFile(path, m.settings, m.document, size), std::nullopt);
+    EXPECT_EQ(std::filesystem::file_size(path), size);
+    EXPECT_FALSE(m.settings.modified);
+    std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "expression/expression_limits.h"
+#include "graphing/graph_limits.h"
 #include "graphing/graph_settings.h"
 #include "graphing/graph_view.h"
 #include "shell/symbol_layout.h"
@@ -154,6 +155,17 @@ TEST(CalculatorInputTest, AFullCurveRefusesMoreKeysWithTheLimitMessage) {
     calc.input.back();
     EXPECT_EQ(calc.curve().tokens.size(), kMaxExpressionTokens - 1);
     EXPECT_EQ(calc.input.pressButton(6), std::nullopt);
+
+    // A graph whose curves hold every key they may hold together refuses
+    // one more, in a curve with room of its own.
+    for (std::size_t filled = kMaxExpressionTokens; filled < kMaxKeysInAllCurves; filled += kMaxExpressionTokens) {
+        ASSERT_EQ(calc.view.nextCurve(), std::nullopt);
+        calc.curve().tokens.assign(kMaxExpressionTokens, keyAt(19));
+    }
+    calc.curve().tokens.pop_back();
+    EXPECT_EQ(calc.input.pressButton(6), std::nullopt);
+    EXPECT_EQ(calc.input.pressButton(6), tooManyKeysMessage());
+    EXPECT_EQ(calc.view.curves().keyCount(), kMaxKeysInAllCurves);
 }
 
 TEST(CalculatorInputTest, ClearDropsPendingLettersButKeepsTheCurveAndMode) {
