@@ -13,7 +13,7 @@ std::vector<std::string> LoadRecentFiles(const SettingsStore& store) {
                                  static_cast<int>(kMaxRecentFiles));
     const auto n = static_cast<std::size_t>(count);
     for (std::size_t i = 0; i < n; ++i) {
-        auto path = store.read(kRecentFilesKey, "File" + std::to_string(i));
+        auto path = readText(store, kRecentFilesKey, "File" + std::to_string(i));
         if (path && !path->empty()) paths.push_back(std::move(*path));
     }
     return paths;

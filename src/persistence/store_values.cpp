@@ -13,8 +13,16 @@ std::string subkeyPath(std::string_view parent, std::string_view child) {
     return path;
 }
 
+std::optional<std::string> readText(const SettingsStore& store, std::string_view key, std::string_view name) {
+    std::optional<std::string> text = store.read(key, name);
+    if (!text || text->size() > kMaxValueBytes) return std::nullopt;
+    for (const char c : *text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return std::nullopt;
+    return text;
+}
+
 std::optional<int> readInt(const SettingsStore& store, std::string_view key, std::string_view name) {
-    const auto text = store.read(key, name);
+    const auto text = readText(store, key, name);
     if (!text) return std::nullopt;
     return scanInt(*text);
 }
@@ -33,7 +41,7 @@ std::optional<bool> readFlag(const SettingsStore& store, std::string_view key, s
 }
 
 std::optional<double> readDouble(const SettingsStore& store, std::string_view key, std::string_view name) {
-    const auto text = store.read(key, name);
+    const auto text = readText(store, key, name);
     if (!text) return std::nullopt;
     const auto value = scanDouble(*text);
     if (!value || !std::isfinite(*value)) return std::nullopt;

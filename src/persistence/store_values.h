@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "persistence/settings_store.h"
@@ -11,6 +13,13 @@ namespace orrery {
 // doubles with "%lf", both in the C numeric locale and read back the same way
 // ("%d" and "%lf" take the number at the start of the text). A value that is
 // missing or does not read gives nullopt, so the caller keeps what it had.
+
+// The longest value taken: a path can be no longer.
+inline constexpr std::size_t kMaxValueBytes = 4096;
+
+// A text value; longer than kMaxValueBytes, or holding a control character,
+// it is out of range like any other and does not read.
+std::optional<std::string> readText(const SettingsStore& store, std::string_view key, std::string_view name);
 
 std::optional<int> readInt(const SettingsStore& store, std::string_view key, std::string_view name);
 // Only a whole number from lowest to highest reads.

@@ -80,6 +80,17 @@ TEST(RecentFileValues, AtMostNineMostRecentFirst) {
     EXPECT_TRUE(LoadRecentFiles(store).empty());
     store.write("QRV_097_QPL", "NumFiles", "2000000000");
     EXPECT_EQ(LoadRecentFiles(store).size(), 8u);
+
+    // Values no path can be are not taken: too long, or with control characters.
+    store.write("QRV_097_QPL", "File0", "/" + std::string(4095, 'a'));
+    store.write("QRV_097_QPL", "File2", "/" + std::string(4096, 'a'));
+    store.write("QRV_097_QPL", "File3", "/tmp/a\nb.qpl");
+    store.write("QRV_097_QPL", "File4", std::string("/tmp/a\x1b[31m.qpl"));
+    store.write("QRV_097_QPL", "File5", "/tmp/a\x7f.qpl");
+    store.write("QRV_097_QPL", "NumFiles", "6");
+    EXPECT_EQ(LoadRecentFiles(store), (std::vector<std::string>{"/" + std::string(4095, 'a')}));
+    store.write("QRV_097_QPL", "NumFiles", "6" + std::string(5000, ' '));
+    EXPECT_TRUE(LoadRecentFiles(store).empty());
 }
 
 TEST(TipNumber, ZeroUntilWritten) {
