@@ -1,6 +1,8 @@
 #include "app/eval_command.h"
 
+#include <optional>
 #include <ostream>
+#include <sstream>
 
 #include "common/c_numeric.h"
 #include "expression/curve_evaluation.h"
@@ -33,30 +35,40 @@ std::string valueDisplayText(const CompiledExpression& program) {
 }  // namespace
 
 int evalCommand(const std::string& text, std::ostream& out, std::ostream& err) {
-    bool failed = false;
+    // Like a compiler, the first message ends the run and nothing is printed.
+    std::optional<UserMessage> first;
+    std::ostringstream shown;
     auto sketch = [&](const std::vector<ExpressionToken>& tokens) {
+        if (first) return;
         if (tokens.empty()) {  // nothing to draw: the display keeps its empty text
-            out << '\n';
+            shown << '\n';
             return;
         }
         PreparedExpression prepared = prepareExpression(tokens, ExpressionContext{});
         if (!prepared.program) {
-            report(*prepared.message, err);
-            failed = true;
+            first = *prepared.message;
             return;
         }
-        out << valueDisplayText(*prepared.program) << '\n';
+        shown << valueDisplayText(*prepared.program) << '\n';
     };
-    TypedExpression typed = typeText(text + "\r", sketch);
-    for (const UserMessage& message : typed.messages) report(message, err);
-    return failed || !typed.messages.empty() ? 1 : 0;
+    const TypedExpression typed = typeText(text + "\r", sketch, false, true);
+    // Typing stops at its first message, so a sketch's message came before it.
+    if (!first && !typed.messages.empty()) first = typed.messages.front();
+    if (first) {
+        report(*first, err);
+        return 1;
+    }
+    out << shown.str();
+    return 0;
 }
 
 int evaluateAtCommand(const std::string& text, double x, bool degrees, std::ostream& out,
                       std::ostream& err) {
-    TypedExpression typed = typeText(text, {}, true);
-    for (const UserMessage& message : typed.messages) report(message, err);
-    bool failed = !typed.messages.empty();
+    const TypedExpression typed = typeText(text, {}, true, true);
+    if (!typed.messages.empty()) {
+        report(typed.messages.front(), err);
+        return 1;
+    }
     const double radians = degrees ? degreesToRadians(x) : x;
     CurveValue result = evaluateCurveAt(typed.tokens, 0, radians, degrees);
     if (result.message) {
@@ -64,7 +76,7 @@ int evaluateAtCommand(const std::string& text, double x, bool degrees, std::ostr
         return 1;
     }
     out << formatC("%.17g", *result.value) << '\n';
-    return failed ? 1 : 0;
+    return 0;
 }
 
 }  // namespace orrery

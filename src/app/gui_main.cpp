@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <clocale>
+#include <cstdlib>
+#include <iostream>
 
 #include "common/qt/qt_dialog_service.h"
 #include "common/qt/qt_message_service.h"
@@ -12,7 +14,22 @@
 
 namespace orrery {
 
+namespace {
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
 int runWindows(int argc, char** argv, const std::vector<std::string>& documents) {
+    // Without a display Qt would abort; say so plainly instead.
+    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM")) {
+        std::cerr << "orrery: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+                     "set); orrery --help lists what works without one.\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     // Numbers in text are always read and written the C way, whatever the
     // desktop's language.

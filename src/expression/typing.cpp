@@ -146,7 +146,7 @@ TypedOutcome TypingState::typeCharacter(char32_t character, bool graphFillsWindo
 
 TypedExpression typeText(std::string_view utf8,
                          const std::function<void(const std::vector<ExpressionToken>&)>& onSketch,
-                         bool resolveAtEnd) {
+                         bool resolveAtEnd, bool stopAtFirstMessage) {
     TypedExpression typed;
     TypingState state;
     auto insert = [&typed](int key) {
@@ -161,6 +161,7 @@ TypedExpression typeText(std::string_view utf8,
         TypedOutcome outcome = state.typeCharacter(character);
         if (outcome.message) typed.messages.push_back(*outcome.message);
         for (int key : outcome.keys) insert(key);
+        if (stopAtFirstMessage && !typed.messages.empty()) return typed;
         if (outcome.command == TypedOutcome::Command::Back && !typed.tokens.empty())
             typed.tokens.pop_back();
         if (outcome.command == TypedOutcome::Command::Sketch && onSketch) onSketch(typed.tokens);

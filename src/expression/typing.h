@@ -71,10 +71,11 @@ struct TypedExpression {
 // Types UTF-8 text as the keyboard would. Enter (carriage return) runs
 // onSketch with the tokens typed so far; Backspace deletes the last token.
 // resolveAtEnd turns letters still pending at the end into their function key,
-// as the next key would.
+// as the next key would. stopAtFirstMessage ends the typing at the first
+// message, as a script wants it; the keyboard goes on.
 TypedExpression typeText(
     std::string_view utf8,
     const std::function<void(const std::vector<ExpressionToken>&)>& onSketch = {},
-    bool resolveAtEnd = false);
+    bool resolveAtEnd = false, bool stopAtFirstMessage = false);
 
 }  // namespace orrery

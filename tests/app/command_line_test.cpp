@@ -39,12 +39,31 @@ TEST(EvalCommand, MessagesGoToStandardErrorWithTheirCaption) {
     EXPECT_EQ(syntax.out, "");
     EXPECT_EQ(syntax.err, "SYNTAX ERROR: Curve# 1: The operator: + cannot end an expression.\n");
 
-    const Outcome typo = run({"--eval", "3q"});
-    EXPECT_EQ(typo.status, 1);
-    EXPECT_EQ(typo.out, "3\n");  // the typo is dropped, the rest is sketched
-    EXPECT_EQ(typo.err,
-              "ERROR: TYPO: 'q' does not match the first 1 letter of any function name.\n\n"
-              "Please modify your input or insert some braces.\n\n");
+    // The first message ends the run, in the order the messages arise, with
+    // nothing on standard output.
+    const std::string typo =
+        "ERROR: TYPO: 'q' does not match the first 1 letter of any function name.\n\n"
+        "Please modify your input or insert some braces.\n\n";
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string err;
+    };
+    for (const Case& c : {Case{{"--eval", "3q"}, typo},
+                          Case{{"--eval", "3q+"}, typo},
+                          Case{{"--eval", "2+\r3q"}, syntax.err},
+                          Case{{"--eval", "3q", "--at", "1"}, typo}}) {
+        const Outcome r = run(c.arguments);
+        EXPECT_EQ(r.status, 1) << c.arguments[1];
+        EXPECT_EQ(r.out, "") << c.arguments[1];
+        EXPECT_EQ(r.err, c.err) << c.arguments[1];
+    }
+    for (const char* text : {"si+", "sincosx"}) {
+        // "si+": one "not recognized" message, not two; "sincosx": no value after three typos.
+        const Outcome r = run({"--eval", text, "--at", "1"});
+        EXPECT_EQ(r.status, 1) << text;
+        EXPECT_EQ(r.out, "") << text;
+        EXPECT_EQ(r.err, run({"--eval", text}).err) << text;  // one message, the same either way
+    }
 }
 
 TEST(EvalCommand, ReadsStandardInputWithoutItsFinalNewline) {
