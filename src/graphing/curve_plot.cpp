@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "expression/markers.h"
 #include "graphing/calculus.h"
 #include "graphing/graph_view.h"
+#include "graphing/pole_test.h"
 
 namespace orrery {
 
@@ -41,9 +43,12 @@ inline std::int32_t rowOf(double y, double yMax, double scaledHeight, double yRa
     return static_cast<std::int32_t>(p);
 }
 
-// Pixels of every sample, then the runs of joined neighbours.
+// Pixels of every sample, then the runs of joined neighbours. With the
+// curve's program and grid, neighbours a whole picture apart are joined only
+// when no pole or jump lies between them.
 void mapLine(std::span<const double> values, const Curve& curve, std::int32_t width,
-             std::int32_t height, PlotLine& out) {
+             std::int32_t height, PlotLine& out, const CompiledExpression* program = nullptr,
+             std::span<const double> xs = {}) {
     const auto n = static_cast<std::int32_t>(values.size());
     const double yMax = curve.limits.yMax;
     const double yRange = curve.limits.yMax - curve.limits.yMin;
@@ -57,11 +62,19 @@ void mapLine(std::span<const double> values, const Curve& curve, std::int32_t wi
         out.points[i].y = placed ? rowOf(values[i], yMax, scaledHeight, yRange) : kRowBelow;
     }
 
+    const auto joined = [&](std::uint32_t k) {
+        if (program == nullptr) return true;
+        const std::int64_t rise = std::int64_t{out.points[k].y} - out.points[k - 1].y;
+        if (std::llabs(rise) <= scaledHeight) return true;
+        return !breaksBetween([program](double x) { return program->evaluate(x); }, xs[k - 1],
+                              values[k - 1], xs[k], values[k], yRange);
+    };
+
     out.runs.clear();
     bool previousDrawable = false;
     for (std::uint32_t k = 0; k < values.size(); ++k) {
         const bool drawable = drawableRow(out.points[k].y);
-        if (drawable && previousDrawable) {
+        if (drawable && previousDrawable && joined(k)) {
             if (out.runs.empty() || out.runs.back().first + out.runs.back().count != k)
                 out.runs.push_back(PointRun{k - 1, 2});
             else
@@ -188,7 +201,7 @@ void CurvePlotter::plotCurve(Curve& curve, GraphSettings& settings, std::int32_t
     const ColorRef color = settings.curveColor(index);
     out.pen = PlotPen{penStyleOf(settings.lineStyle(index)),
                       std::clamp(settings.thickness(index), 1, 10), color};
-    mapLine(values_, curve, width, height, out.line);
+    mapLine(values_, curve, width, height, out.line, &*expression.program, xs_);
 
     if (curve.showDerivative) {
         slopes_.resize(values_.size());

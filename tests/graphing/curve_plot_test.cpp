@@ -26,13 +26,6 @@ double sampleValue(const std::string& text) {
     return parseDoubleC(text);
 }
 
-// Whether some run joins sample k to sample k + 1.
-bool joined(const PlotLine& line, std::uint32_t k) {
-    for (const PointRun& run : line.runs)
-        if (run.first <= k && k + 1 < run.first + run.count) return true;
-    return false;
-}
-
 TEST(SampleRows, CasesFile) {
     testing::forEachCase(ORRERY_TEST_DATA_DIR "/sample_rows.txt", 20, [](const testing::Case& c) {
         ASSERT_EQ(c.fields.size(), 5u);
@@ -84,24 +77,30 @@ TEST(CurvePlot, ClassesFile) {
     });
 }
 
-TEST(CurvePlot, ReciprocalJoinedAcrossZeroOnlyWhenBothEndsAreDrawable) {
-    GraphSettings settings;
-    Curve curve = curveOf("1/x");
-    CurvePlot plot = plotCurve(curve, settings, 440, 440);
-    ASSERT_TRUE(plot.drawn);
-    ASSERT_EQ(plot.line.points.size(), 500u);
-    // x = -0.01002 and 0.01002 map thousands of pixels below and above.
-    EXPECT_GT(plot.line.points[249].y, 3000);
-    EXPECT_LT(plot.line.points[250].y, -3000);
-    EXPECT_TRUE(joined(plot.line, 249));
-    EXPECT_EQ(plot.line.segmentCount(), 499u);
-
-    curve.limits.yMin = -0.001;
-    curve.limits.yMax = 0.001;
-    plot = plotCurve(curve, settings, 440, 440);
-    EXPECT_EQ(plot.line.points[250].y, kRowAbove);
-    EXPECT_GT(plot.line.points[249].y, 19000000);  // far below, yet drawable
-    EXPECT_FALSE(joined(plot.line, 249));
+// Neighbouring samples a whole picture apart are joined only when no pole or
+// jump lies between them: steep continuous curves stay whole.
+TEST(CurvePlot, PolesAndJumpsBreakTheLineSteepCurvesDoNot) {
+    struct Case {
+        const char* text;
+        double yMin, yMax;
+        std::size_t breaks;  // pairs of drawable neighbours left unjoined
+    };
+    // tan x has four poles on -5 .. 5; 1/x^2 rises above the picture on both sides.
+    for (const Case& c : {Case{"1/x", -5, 5, 1}, Case{"tan x", -5, 5, 4}, Case{"1/(x-1)", -5, 5, 1},
+                          Case{"tan x", -100, 100, 4}, Case{"1/x^2", -5, 5, 0}, Case{"x^51", -5, 5, 0},
+                          Case{"arctan(1000x)", -1, 1, 0}, Case{"e^(10x)", -5, 5, 0},
+                          Case{"1000x", -5, 5, 0}, Case{"x^3", -0.001, 0.001, 0}}) {
+        GraphSettings settings;
+        Curve curve = curveOf(c.text);
+        curve.limits.yMin = c.yMin;
+        curve.limits.yMax = c.yMax;
+        const CurvePlot plot = plotCurve(curve, settings, 440, 440);
+        ASSERT_TRUE(plot.drawn) << c.text;
+        std::size_t drawablePairs = 0;
+        for (std::size_t k = 1; k < plot.line.points.size(); ++k)
+            drawablePairs += drawableRow(plot.line.points[k - 1].y) && drawableRow(plot.line.points[k].y);
+        EXPECT_EQ(drawablePairs - plot.line.segmentCount(), c.breaks) << c.text;
+    }
 }
 
 TEST(CurvePlot, PointCountsOutsideThePlotRangeAreBroughtInside) {
