@@ -45,6 +45,10 @@ void Curve::clear() {
     cursor = 0;
     originalPoints.clear();
     showDerivative = false;
+    // An empty curve has no result and nothing out of range.
+    valueState = ValueState::Varies;
+    value = 0.0;
+    hasPointsInRange = true;
 }
 
 }  // namespace orrery

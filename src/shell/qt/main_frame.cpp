@@ -286,6 +286,7 @@ void MainFrame::resetCalculator() {
     view_.resetAll();
     view_.setCurvesShown(false);
     setTitle(documents_->state().path);
+    showGraphStatus();
     refreshAll();
 }
 
@@ -371,6 +372,7 @@ void MainFrame::showOpenedDocument() {
 void MainFrame::showNewDocument() {
     dismissTextDialog();
     input_.clear();
+    showGraphStatus();
     refreshAll();
 }
 

@@ -57,16 +57,24 @@ TEST_F(MainFrameTest, ConstantAndUndefinedResultsInTheValueDisplayAndStatusBar) 
     type("2^10\r");
     const int digits = frame->face().valueDisplay()->digits();
     EXPECT_EQ(frame->face().valueDisplay()->text().toStdString(), FormatForDisplay(1024, digits, digits));
+    // Reset and New start afresh: no result and no complaint stays behind.
+    for (int fresh : {command::kReset, command::kNew}) {
+        frame->HandleCommand(command::kReset);
+        type("sqrt(-1-x^2)\r");
+        EXPECT_EQ(frame->face().valueDisplay()->text(), "Out of Bounds");
+        EXPECT_EQ(frame->frameStatusBar().texts(), noPointsStatus());
+        messages.answers.push_back(MessageAnswer::No);  // New: do not save the changes
+        frame->HandleCommand(fresh);
+        EXPECT_EQ(frame->face().valueDisplay()->text(), "") << fresh;
+        EXPECT_NE(frame->frameStatusBar().texts(), noPointsStatus()) << fresh;
+    }
+
     // With the calculator filling the window the display has room for 17 digits.
+    type("2^10\r");
     frame->HandleCommand(command::kSplitScreen);
     frame->HandleCommand(command::kBackToCalculator);
     frame->face().refreshDisplays();
     EXPECT_EQ(frame->face().valueDisplay()->text(), "1024.000000000000");
-
-    frame->HandleCommand(command::kReset);
-    type("sqrt(-1-x^2)\r");
-    EXPECT_EQ(frame->face().valueDisplay()->text(), "Out of Bounds");
-    EXPECT_EQ(frame->frameStatusBar().texts(), noPointsStatus());
 }
 
 TEST_F(MainFrameTest, KeysTypedInTheValueDisplayGoToTheExpression) {
