@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "common/qt/qt_color.h"
 #include "graphing/graph_axes.h"
@@ -16,15 +17,23 @@ namespace {
 const QColor kGridGreen(0, 155, 0);
 const QColor kOffScreenOrange(235, 100, 0);
 
-void drawLabels(QPainter& painter, const std::vector<AxisLabel>& labels) {
+// Labels are moved inside the picture where their place would cut them
+// (the range labels of an axis running along an edge, say).
+void drawLabels(QPainter& painter, const std::vector<AxisLabel>& labels, int width, int height) {
     const QFontMetrics metrics(painter.font(), painter.device());
     for (const AxisLabel& label : labels) {
         const QString text = QString::fromStdString(label.text);
+        const QRect ink = metrics.boundingRect(text);
         const int advance = metrics.horizontalAdvance(text);
         int left = label.x;
         if (label.align == LabelAlign::Center) left -= advance / 2;
         if (label.align == LabelAlign::Right) left -= advance;
-        painter.drawText(QPoint(left, label.y + metrics.ascent()), text);
+        int baseline = label.y + metrics.ascent();
+        left = std::max(left, 1 - ink.left());
+        left = std::min(left, width - 1 - ink.right() - 1);
+        baseline = std::max(baseline, 1 - ink.top());
+        baseline = std::min(baseline, height - 1 - ink.bottom() - 1);
+        painter.drawText(QPoint(left, baseline), text);
     }
 }
 
@@ -47,7 +56,7 @@ void drawCartesian(QPainter& painter, const GraphView& view, int width, int heig
 
     painter.setFont(font);
     painter.setPen(toQColor(view.settings().labelColor));
-    drawLabels(painter, axes.labels);
+    drawLabels(painter, axes.labels, width, height);
 }
 
 void drawBoxed(QPainter& painter, const GraphView& view, int width, int height) {
@@ -70,7 +79,7 @@ void drawBoxed(QPainter& painter, const GraphView& view, int width, int height) 
     // The boxed labels keep the default black text.
     painter.setFont(font);
     painter.setPen(Qt::black);
-    drawLabels(painter, axes.labels);
+    drawLabels(painter, axes.labels, width, height);
 }
 
 }  // namespace

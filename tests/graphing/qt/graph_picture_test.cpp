@@ -1,5 +1,6 @@
 // The picture a person sees: curves where the mapping puts them, the axes,
 // the graph text, and what Sketch reports.
+#include <QPainter>
 #include <QSignalSpy>
 #include <cmath>
 
@@ -100,6 +101,29 @@ TEST_F(GraphPicture, CartesianAxesCrossAtTheOriginWithGreenTicks) {
     EXPECT_EQ(image.pixelColor(60, 217), kGreen) << "tick at x = -4";
     EXPECT_GT(countInked(image, QRect(320, 228, 40, 20), toQColor(settings.labelColor), background()), 5)
         << "label 3.00 below the x axis";
+}
+
+TEST_F(GraphPicture, LabelsStayInsideThePictureWhereverTheAxesRun) {
+    const QColor outside(255, 0, 255);
+    for (int axesType : {1, 2}) {
+        for (const CurveLimits& range : {CurveLimits{-5, 5, 1, 5}, CurveLimits{-5, 5, -5, -1},
+                                         CurveLimits{1, 5, -5, 5}, CurveLimits{-5, -1, -5, 5},
+                                         CurveLimits{-123456.789, -0.001, 1e-3, 987654.25}}) {
+            settings.axesType = axesType;
+            view.setRange(range);
+            // Drawn unclipped into a larger image: any ink outside the
+            // picture's own rectangle would have been cut off.
+            QImage big(520, 520, QImage::Format_RGB32);
+            big.fill(outside);
+            QPainter painter(&big);
+            painter.translate(40, 40);
+            GraphPainter().paint(painter, view, 440, 440);
+            painter.end();
+            const int inside = countNear(big, QRect(40, 40, 440, 440), outside, 0);
+            EXPECT_EQ(countNear(big, big.rect(), outside, 0) - inside, 520 * 520 - 440 * 440)
+                << "axes " << axesType << " range " << range.xMin << " " << range.xMax << " " << range.yMin;
+        }
+    }
 }
 
 TEST_F(GraphPicture, AxisOutsideTheRangeRunsDashedOrangeAlongTheEdge) {
