@@ -46,4 +46,16 @@ FaceLayout computeFaceLayout(int W, int H) {
     return l;
 }
 
+FaceLayout computeCentredFaceLayout(int W, int H) {
+    const int widest = H * 17 / 20;
+    if (W <= widest) return computeFaceLayout(W, H);
+    FaceLayout l = computeFaceLayout(widest, H);
+    const int dx = (W - widest) / 2;
+    for (FaceRect& r : l.buttons) r.x += dx;
+    for (FaceRect& r : l.captions) r.x += dx;
+    l.symbolDisplay.x += dx;
+    l.valueDisplay.x += dx;
+    return l;
+}
+
 }  // namespace orrery

@@ -46,4 +46,10 @@ struct FaceLayout {
 // Every value for a client area W × H (integer arithmetic throughout).
 FaceLayout computeFaceLayout(int W, int H);
 
+// The face as the window shows it: never wider than 17/20 of its height
+// (about its shape beside the graph), centred in a wider window, so keys keep
+// their aspect when the calculator fills the screen instead of stretching
+// into slabs.
+FaceLayout computeCentredFaceLayout(int W, int H);
+
 }  // namespace orrery

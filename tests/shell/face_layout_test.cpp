@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include <sstream>
 
 #include "support/case_file.h"
@@ -35,6 +38,24 @@ TEST(FaceLayoutTest, SizesAndPlacesByTheWindowSize) {
         EXPECT_EQ(l.symbolDisplay, rectOf(c.fields[6]));
         EXPECT_EQ(l.valueDisplay, rectOf(c.fields[7]));
     });
+}
+
+TEST(FaceLayoutTest, AWideWindowCentresAFaceOfTheUsualShape) {
+    for (const auto& [W, H] : {std::pair{545, 675}, std::pair{573, 675}, std::pair{1100, 675},
+                               std::pair{1900, 1000}}) {
+        const FaceLayout shown = computeCentredFaceLayout(W, H);
+        const FaceLayout usual = computeFaceLayout(std::min(W, H * 17 / 20), H);
+        const int dx = shown.buttons[0].x - usual.buttons[0].x;
+        for (int id = 0; id < kButtonCount; ++id) {
+            const FaceRect& a = shown.buttons[static_cast<std::size_t>(id)];
+            const FaceRect& b = usual.buttons[static_cast<std::size_t>(id)];
+            EXPECT_EQ(a, (FaceRect{b.x + dx, b.y, b.width, b.height})) << W << " key " << id;
+        }
+        EXPECT_EQ(shown.symbolDisplay.x - usual.symbolDisplay.x, dx);
+        // Keys at most about twice as wide as high, the face in the middle.
+        EXPECT_LE(shown.kw, 2 * shown.kh) << W;
+        EXPECT_EQ(dx, (W - std::min(W, H * 17 / 20)) / 2) << W;
+    }
 }
 
 TEST(FaceLayoutTest, CaptionsOnlyOverPairedKeys) {

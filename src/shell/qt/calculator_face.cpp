@@ -150,7 +150,7 @@ void CalculatorFace::updateKeys() {
 }
 
 void CalculatorFace::placeChildren() {
-    layout_ = computeFaceLayout(width(), height());
+    layout_ = computeCentredFaceLayout(width(), height());
     for (int id = 0; id < kButtonCount; ++id)
         buttons_[static_cast<std::size_t>(id)]->setGeometry(
             toQRect(layout_.buttons[static_cast<std::size_t>(id)]));

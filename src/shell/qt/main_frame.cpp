@@ -51,8 +51,9 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
     setWindowIcon(appIcon());
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
-    // Below this the keys and the graph's margins no longer fit.
-    setMinimumSize(320, 260);
+    // The smallest window in which, beside the graph, every key label is
+    // still about 10 pixels tall and the graph's labels do not overlap.
+    setMinimumSize(760, 500);
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));

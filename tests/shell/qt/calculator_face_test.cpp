@@ -20,9 +20,12 @@ TEST(CalculatorFaceTest, KeysAreNamedAndFollowTheWindowSize) {
         EXPECT_EQ(f.face.button(id)->objectName(), QStringLiteral("key%1").arg(id));
     EXPECT_EQ(f.face.button(35), nullptr);
     EXPECT_EQ(f.face.button(0)->geometry(), QRect(20, 140, 43, 30));
-    f.face.resize(550, 640);
-    EXPECT_EQ(f.face.button(34)->geometry(), QRect(443, 560, 77, 46));
-    EXPECT_EQ(f.face.valueDisplay()->geometry(), QRect(27, 117, 234, 35));
+    f.face.resize(520, 640);
+    EXPECT_EQ(f.face.button(34)->geometry(), QRect(418, 560, 72, 46));
+    EXPECT_EQ(f.face.valueDisplay()->geometry(), QRect(26, 117, 220, 35));
+    // Wider than its usual shape (544 x 640), that face sits in the middle.
+    f.face.resize(1120, 640);
+    EXPECT_EQ(f.face.button(34)->geometry(), QRect(288 + 439, 560, 76, 46));
 }
 
 TEST(CalculatorFaceTest, ClickingKeysInsertsThemAndRepaintsTheDisplay) {

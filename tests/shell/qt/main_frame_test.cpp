@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <cmath>
 
+#include <QApplication>
 #include <gtest/gtest.h>
 
 #include "expression/number_format.h"
@@ -75,6 +76,18 @@ TEST_F(MainFrameTest, ConstantAndUndefinedResultsInTheValueDisplayAndStatusBar) 
     frame->HandleCommand(command::kBackToCalculator);
     frame->face().refreshDisplays();
     EXPECT_EQ(frame->face().valueDisplay()->text(), "1024.000000000000");
+}
+
+TEST_F(MainFrameTest, AtItsSmallestTheWindowKeepsKeysLargeEnoughToRead) {
+    frame->resize(100, 100);
+    QApplication::processEvents();
+    EXPECT_GE(frame->width(), 700);
+    for (int id = 0; id < kButtonCount; ++id) {
+        const QRect key = frame->face().button(id)->geometry();
+        EXPECT_GE(key.height(), 18) << id;
+        EXPECT_GE(key.width(), 40) << id;
+    }
+    EXPECT_GE(frame->graph().height(), 400);
 }
 
 TEST_F(MainFrameTest, KeysTypedInTheValueDisplayGoToTheExpression) {
