@@ -78,35 +78,38 @@ FittingDialog::FittingDialog(FitModel model, FittingMemory& memory, GraphView& v
     progress_->setTextVisible(false);
     progress_->hide();
 
-    QPushButton* sketchButton = makeButton(this, "Sketch", "sketchButton");
-    QPushButton* calculateButton = makeButton(this, "Calculate", "calculateButton");
-    QPushButton* closeButton = makeButton(this, "Close", "closeButton");
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(sketchButton);
-    buttons->addWidget(calculateButton);
-    buttons->addWidget(closeButton);
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildWorksheet());
     layout->addWidget(buildCurve());
     layout->addWidget(buildAppearance());
+
+    // Created after the boxes, so the tab order runs from the file box down.
+    QPushButton* sketchButton = makeButton(this, "Sketch", "sketchButton");
+    QPushButton* calculateButton = makeButton(this, "Calculate", "calculateButton");
+    QPushButton* closeButton = makeButton(this, "Close", "closeButton");
+    sketchButton->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(sketchButton);
+    buttons->addWidget(calculateButton);
+    buttons->addWidget(closeButton);
     layout->addLayout(buttons);
     layout->addWidget(progress_);
 
     connect(sketchButton, &QPushButton::clicked, this, &FittingDialog::sketch);
     connect(calculateButton, &QPushButton::clicked, this, &FittingDialog::calculate);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    file_->setFocus();
 }
 
 QWidget* FittingDialog::buildWorksheet() {
     const SpreadsheetSource& source = memory_.source;
     file_ = makeBox(this, "fileEdit", source.filePath());
+    QPushButton* browseButton = makeButton(this, "Browse", "browseButton");
     sheet_ = makeBox(this, "sheetEdit", source.sheetName());
     topLeftColumn_ = makeBox(this, "topLeftColumnEdit", columnPart(source.topLeft()));
     topLeftRow_ = makeBox(this, "topLeftRowEdit", rowPart(source.topLeft()));
     bottomRightColumn_ = makeBox(this, "bottomRightColumnEdit", columnPart(source.bottomRight()));
     bottomRightRow_ = makeBox(this, "bottomRightRowEdit", rowPart(source.bottomRight()));
-    QPushButton* browseButton = makeButton(this, "Browse", "browseButton");
     connect(browseButton, &QPushButton::clicked, this, &FittingDialog::browse);
 
     auto* group = new QWidget(this);
@@ -138,16 +141,17 @@ QWidget* FittingDialog::buildWorksheet() {
 
 QWidget* FittingDialog::buildCurve() {
     const bool polynomial = model_ == FitModel::Polynomial;
-    points_ = makeBox(this, "pointsEdit", "0", true);
+    auto* group = new QGroupBox("Approximating Curve", this);
+    // The degree first: the tab order follows creation.
+    if (polynomial) degree_ = makeBox(this, "degreeEdit", std::to_string(memory_.degree));
     equation_ = makeBox(this, "equationEdit",
                         polynomial ? polynomialGenericForm(memory_.degree) : exponentialGenericForm(), true);
     error_ = makeBox(this, "errorEdit", {}, true);
+    points_ = makeBox(this, "pointsEdit", "0", true);
 
-    auto* group = new QGroupBox("Approximating Curve", this);
     auto* g = new QGridLayout(group);
     int row = 0;
     if (polynomial) {
-        degree_ = makeBox(this, "degreeEdit", std::to_string(memory_.degree));
         // The arrows step the degree; the bar itself never moves.
         degreeScroll_ = new QScrollBar(Qt::Vertical, group);
         degreeScroll_->setObjectName("degreeScroll");
