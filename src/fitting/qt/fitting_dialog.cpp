@@ -148,6 +148,8 @@ QWidget* FittingDialog::buildCurve() {
                         polynomial ? polynomialGenericForm(memory_.degree) : exponentialGenericForm(), true);
     error_ = makeBox(this, "errorEdit", {}, true);
     points_ = makeBox(this, "pointsEdit", "0", true);
+    // Room for "y = 1.0000000000*exp(1.0000000000x)".
+    equation_->setMinimumWidth(equation_->fontMetrics().horizontalAdvance(QString(38, '0')));
 
     auto* g = new QGridLayout(group);
     int row = 0;
@@ -247,6 +249,7 @@ bool FittingDialog::calculate() {
     }
     points_->setText(QString::number(static_cast<qulonglong>(outcome.report->pointCount)));
     equation_->setText(qtext(outcome.report->equation));
+    equation_->setCursorPosition(0);  // a long equation shows its start
     error_->setText(qtext(outcome.report->rmsError));
     return true;
 }
