@@ -16,6 +16,7 @@
 #include "common/qt/dialog_service.h"
 #include "common/qt/frame_hooks.h"
 #include "common/qt/message_service.h"
+#include "common/qt/named_controls.h"
 #include "common/qt/qt_color.h"
 #include "fitting/cell_reference.h"
 #include "fitting/fit_calculation.h"
@@ -29,17 +30,7 @@ namespace {
 QString qtext(const std::string& text) { return QString::fromStdString(text); }
 
 QLineEdit* makeBox(QWidget* parent, const char* name, const std::string& text = {}, bool readOnly = false) {
-    auto* box = new QLineEdit(qtext(text), parent);
-    box->setObjectName(name);
-    box->setReadOnly(readOnly);
-    return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& text, const char* name) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
+    return makeNamedBox(parent, name, qtext(text), readOnly);
 }
 
 // While the columns are read: a busy bar over the status area and the wait
@@ -84,9 +75,9 @@ FittingDialog::FittingDialog(FitModel model, FittingMemory& memory, GraphView& v
     layout->addWidget(buildAppearance());
 
     // Created after the boxes, so the tab order runs from the file box down.
-    QPushButton* sketchButton = makeButton(this, "Sketch", "sketchButton");
-    QPushButton* calculateButton = makeButton(this, "Calculate", "calculateButton");
-    QPushButton* closeButton = makeButton(this, "Close", "closeButton");
+    QPushButton* sketchButton = makeNamedButton(this, "Sketch", "sketchButton");
+    QPushButton* calculateButton = makeNamedButton(this, "Calculate", "calculateButton");
+    QPushButton* closeButton = makeNamedButton(this, "Close", "closeButton");
     sketchButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(sketchButton);
@@ -104,7 +95,7 @@ FittingDialog::FittingDialog(FitModel model, FittingMemory& memory, GraphView& v
 QWidget* FittingDialog::buildWorksheet() {
     const SpreadsheetSource& source = memory_.source;
     file_ = makeBox(this, "fileEdit", source.filePath());
-    QPushButton* browseButton = makeButton(this, "Browse", "browseButton");
+    QPushButton* browseButton = makeNamedButton(this, "Browse", "browseButton");
     sheet_ = makeBox(this, "sheetEdit", source.sheetName());
     topLeftColumn_ = makeBox(this, "topLeftColumnEdit", columnPart(source.topLeft()));
     topLeftRow_ = makeBox(this, "topLeftRowEdit", rowPart(source.topLeft()));
@@ -190,7 +181,7 @@ QWidget* FittingDialog::buildAppearance() {
     showOriginal_ = new QCheckBox("Show Original Points", group);
     showOriginal_->setObjectName("showOriginalCheck");
     showOriginal_->setChecked(memory_.showOriginalPoints);
-    color_ = makeButton(group, {}, "colorButton");
+    color_ = makeNamedButton(group, {}, "colorButton");
     color_->setFixedSize(40, 20);
     connect(color_, &QPushButton::clicked, this, &FittingDialog::chooseColor);
     showColor();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "common/qt/message_service.h"
+#include "common/qt/named_controls.h"
 #include "utilities/conversion_request.h"
 #include "utilities/unit_table.h"
 
@@ -19,13 +20,6 @@ QListWidget* makeList(QWidget* parent, const char* name) {
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     return list;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& text, const char* name) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 std::optional<int> selectedRow(const QListWidget* list) {
@@ -41,15 +35,12 @@ ConversionsDialog::ConversionsDialog(int& rememberedType, MessageService& messag
     types_ = makeList(this, "typeList");
     from_ = makeList(this, "fromList");
     to_ = makeList(this, "toList");
-    input_ = new QLineEdit(this);
-    input_->setObjectName("inputEdit");
+    input_ = makeNamedBox(this, "inputEdit");
     input_->setMaxLength(kConversionInputLimit);
-    result_ = new QLineEdit(this);
-    result_->setObjectName("resultEdit");
-    result_->setReadOnly(true);
-    QPushButton* convertButton = makeButton(this, "Convert --->", "convertButton");
-    QPushButton* help = makeButton(this, "Help", "helpButton");
-    QPushButton* close = makeButton(this, "Close", "closeButton");
+    result_ = makeNamedBox(this, "resultEdit", {}, true);
+    QPushButton* convertButton = makeNamedButton(this, "Convert --->", "convertButton");
+    QPushButton* help = makeNamedButton(this, "Help", "helpButton");
+    QPushButton* close = makeNamedButton(this, "Close", "closeButton");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel("Measurement Type", this), 0, 0);

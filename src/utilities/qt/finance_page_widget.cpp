@@ -12,6 +12,7 @@
 
 #include "common/qt/dialog_service.h"
 #include "common/qt/message_service.h"
+#include "common/qt/named_controls.h"
 
 namespace orrery {
 namespace {
@@ -26,24 +27,11 @@ const char* periodsLabel(int kind) {
     }
 }
 
-QLineEdit* makeBox(QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    return box;
-}
-
 QComboBox* makeList(QWidget* parent, const char* name, const std::vector<QString>& items) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     for (const QString& item : items) list->addItem(item);
     return list;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& text, const char* name) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 std::vector<QString> dayTexts() {
@@ -71,18 +59,18 @@ QString qtext(const std::string& text) { return QString::fromStdString(text); }
 FinancePageWidget::FinancePageWidget(FinancialState& state, MessageService& messages, DialogService& dialogs,
                                      std::function<void()> closeSheet, QWidget* parent)
     : QWidget(parent), state_(state), messages_(messages), dialogs_(dialogs) {
-    amount_ = makeBox(this, "amountEdit");
-    rate_ = makeBox(this, "rateEdit");
-    value_ = makeBox(this, "valueEdit");
-    periods_ = makeBox(this, "periodsEdit");
+    amount_ = makeNamedBox(this, "amountEdit");
+    rate_ = makeNamedBox(this, "rateEdit");
+    value_ = makeNamedBox(this, "valueEdit");
+    periods_ = makeNamedBox(this, "periodsEdit");
     periods_->setReadOnly(true);
     compounding_ = makeList(this, "compoundingList", compoundingTexts());
     presentDay_ = makeList(this, "presentDayList", dayTexts());
     presentMonth_ = makeList(this, "presentMonthList", monthTexts());
-    presentYear_ = makeBox(this, "presentYearEdit");
+    presentYear_ = makeNamedBox(this, "presentYearEdit");
     futureDay_ = makeList(this, "futureDayList", dayTexts());
     futureMonth_ = makeList(this, "futureMonthList", monthTexts());
-    futureYear_ = makeBox(this, "futureYearEdit");
+    futureYear_ = makeNamedBox(this, "futureYearEdit");
     presentYear_->setMaxLength(kYearLength);
     futureYear_->setMaxLength(kYearLength);
 
@@ -91,7 +79,7 @@ FinancePageWidget::FinancePageWidget(FinancialState& state, MessageService& mess
     auto withCopy = [this](QLineEdit* box, const char* name) {
         auto* row = new QHBoxLayout;
         row->addWidget(box, 1);
-        QPushButton* button = makeButton(this, "Copy", name);
+        QPushButton* button = makeNamedButton(this, "Copy", name);
         connect(button, &QPushButton::clicked, this, [this, box] { copy(box); });
         row->addWidget(button);
         return row;
@@ -124,9 +112,9 @@ FinancePageWidget::FinancePageWidget(FinancialState& state, MessageService& mess
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* calculateButton = makeButton(this, "Calculate", "calculateButton");
-    QPushButton* clearButton = makeButton(this, "Clear", "clearButton");
-    QPushButton* closeButton = makeButton(this, "Close", "closeButton");
+    QPushButton* calculateButton = makeNamedButton(this, "Calculate", "calculateButton");
+    QPushButton* clearButton = makeNamedButton(this, "Clear", "clearButton");
+    QPushButton* closeButton = makeNamedButton(this, "Close", "closeButton");
     buttons->addWidget(calculateButton);
     buttons->addWidget(clearButton);
     buttons->addWidget(closeButton);
