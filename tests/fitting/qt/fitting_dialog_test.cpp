@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "common/qt/qt_color.h"
@@ -149,6 +150,20 @@ TEST_F(FittingDialogTest, SketchDrawsTheCurveThroughTheDataWithItsPoints) {
     EXPECT_EQ(text("degreeEdit"), "1");
 }
 
+TEST_F(FittingDialogTest, ALevelLineGetsRoomAboveAndBelow) {
+    const fs::path csv = fs::path(::testing::TempDir()) / "fitting_qt_level.csv";
+    std::ofstream(csv) << "1,4\n2,4\n3,4\n";
+    open(FitModel::Polynomial);
+    enter(csv.string(), "Sheet1", "A1", "B3");
+    click("sketchButton");
+    ASSERT_TRUE(messages.shown.empty()) << messages.shown.front().text;
+    EXPECT_EQ(frame->view().range(), (CurveLimits{1, 3, 0, 8}));
+    QApplication::processEvents();
+    const QImage image = graphImage();
+    const ColorRef points = frame->view().settings().originalPointColor(0);
+    for (int x = 1; x <= 3; ++x) EXPECT_EQ(fromQColor(image.pixelColor(pixelOf(x, 4))), points) << x;
+}
+
 TEST_F(FittingDialogTest, ARefusalKeepsTheFitAndDrawsNothing) {
     open(FitModel::Exponential);
     enter(kData + "points.csv", "Sheet1", "A2", "B6");
@@ -183,6 +198,12 @@ TEST_F(FittingDialogTest, ARefusalKeepsTheFitAndDrawsNothing) {
         EXPECT_EQ(frame->view().curves().count(), 1);
         EXPECT_TRUE(frame->view().curves().current().tokens.empty());
     }
+}
+
+TEST_F(FittingDialogTest, TheFittingAndUtilityItemsAreNoLongerGreyed) {
+    for (int id : {command::kPolynomialFit, command::kExponentialFit, command::kConversions,
+                   command::kCompoundInterest})
+        EXPECT_TRUE(frame->menus().isEnabled(id)) << id;
 }
 
 TEST_F(FittingDialogTest, DegreeArrowsBrowseAndColourCancel) {
