@@ -37,8 +37,10 @@ ConversionsDialog::ConversionsDialog(int& rememberedType, MessageService& messag
     to_ = makeList(this, "toList");
     input_ = makeNamedBox(this, "inputEdit");
     input_->setMaxLength(kConversionInputLimit);
-    result_ = makeNamedBox(this, "resultEdit", {}, true);
+    // Enter converts, and Tab goes from the number to the button.
     QPushButton* convertButton = makeNamedButton(this, "Convert --->", "convertButton");
+    convertButton->setDefault(true);
+    result_ = makeNamedBox(this, "resultEdit", {}, true);
     QPushButton* help = makeNamedButton(this, "Help", "helpButton");
     QPushButton* close = makeNamedButton(this, "Close", "closeButton");
 
