@@ -176,8 +176,6 @@ TEST_F(FittingDialogTest, ARefusalKeepsTheFitAndDrawsNothing) {
         UserMessage message;
     };
     const Case cases[] = {
-        {"", "A2", "B6", {"INPUT ERROR", "Please enter a file name"}},
-        {"/no/such.xlsx", "A2", "B6", {"FILE ERROR", "Could not open the file: /no/such.xlsx"}},
         {kData + "points.csv", "A5", "B5",
          {"INPUT ERROR", "The index of the bottom right row must be at least one greater than that of the top left"}},
         // Row 7 has no y: it reads as 0, which an exponential cannot fit.

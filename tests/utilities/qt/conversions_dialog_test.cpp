@@ -83,21 +83,14 @@ TEST_F(ConversionsDialogTest, ConvertShowsTheResultOrTheMessage) {
         std::string result;   // shown in the result box
         std::string message;  // or refused with this text
     };
+    // What the dialog adds to the conversions themselves: it reads the
+    // chosen units and the box, and shows a refusal without touching the result.
     const Case cases[] = {
         {"Distance", "Mile", "Kilometer", "1", "1.60934400000000", ""},
-        {"Temperature", "Celius", "Fahrenheit", "100", "212.00000000000000", ""},
-        {"Temperature", "Celius", "Fahrenheit", "0", "32.00000000000000", ""},
         {"Temperature", "Fahrenheit", "Celius", "32", "0", ""},
-        {"Distance", "Meter", "Foot", "0", "", positive},
-        {"Speed", "Miles/min", "Km/hr", "1", "96.56063691005961", ""},
         {"Distance", "Angstrom", "Parsec", "1e-300", kUnderflowResult, ""},
-        {"Number Systems", "Hexadecimal", "Base 10", "FF.8", "255.5", ""},
         {"Number Systems", "Binary", "Base 10", "101.1", "5.5", ""},
-        {"Number Systems", "Base 10", "Binary", "12.5", "1100.1", ""},
-        {"Number Systems", "Binary", "Octal", "102", "", "Binary digits are limited to '0' and '1' ."},
-        {"Number Systems", "Base 10", "Binary", "-3",
-         "", "For number system conversion, please put in a single positive number in the left edit box. Your "
-             "input included a negative sign."},
+        {"Distance", "Meter", "Foot", "0", "", positive},
         {"Mass", "Gram", "Gram", "5", "", "Please select two different measurement units."},
     };
     for (const Case& c : cases) {
