@@ -25,6 +25,10 @@ int nextFitCurve(const GraphView& view) {
 }
 
 bool sketchFit(const FitData& fit, const SketchLook& look, GraphView& view, FrameHooks& frame) {
+    // A function name being typed belongs to the curve it was typed into: a
+    // character that is no key ends it there, before the fit takes a curve.
+    if (!frame.typeCharacters(U" ")) return false;
+
     GraphSettings& settings = view.settings();
     CurveSet& curves = view.curves();
     const int index = nextFitCurve(view);

@@ -115,7 +115,8 @@ TEST_F(FittingDialogTest, CalculateReadsEveryFormat) {
 TEST_F(FittingDialogTest, SketchDrawsTheCurveThroughTheDataWithItsPoints) {
     const ColorRef chosen = makeRgb(10, 200, 30);
     dialogs.colors.push_back(chosen);
-    frame->typeCharacters(U"sinx");  // the fit goes into a new curve, not this one
+    // The fit goes into a new curve; the name being typed stays in this one.
+    frame->typeCharacters(U"3sin");
     open(FitModel::Polynomial);
     enter(xlsxPath(), "Sheet1", "A2", "B6");
     click("colorButton");
@@ -127,6 +128,7 @@ TEST_F(FittingDialogTest, SketchDrawsTheCurveThroughTheDataWithItsPoints) {
     GraphView& view = frame->view();
     ASSERT_EQ(view.curves().count(), 2);
     EXPECT_EQ(view.curves().currentIndex(), 1);
+    EXPECT_EQ(view.curves().at(0).tokens.size(), 2u);
     const Curve& fitted = view.curves().at(1);
     EXPECT_EQ(fitted.originalPoints.size(), 5u);
     EXPECT_EQ(view.settings().originalPointColor(1), chosen);
