@@ -22,8 +22,12 @@ CompoundInterestSheet::CompoundInterestSheet(FinancialStates& states, MessageSer
         tabs_->addTab(new FinancePageWidget(states[i], messages, dialogs, [this] { close(); }, tabs_), captions[i]);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) { setWindowTitle(page(index).title()); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        setWindowTitle(page(index).title());
+        page(index).activate();
+    });
     setWindowTitle(page(0).title());
+    page(0).activate();
 }
 
 FinancePageWidget& CompoundInterestSheet::page(int index) {

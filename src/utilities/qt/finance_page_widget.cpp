@@ -112,16 +112,16 @@ FinancePageWidget::FinancePageWidget(FinancialState& state, MessageService& mess
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* calculateButton = makeNamedButton(this, "Calculate", "calculateButton");
+    calculate_ = makeNamedButton(this, "Calculate", "calculateButton");
     QPushButton* clearButton = makeNamedButton(this, "Clear", "clearButton");
     QPushButton* closeButton = makeNamedButton(this, "Close", "closeButton");
-    buttons->addWidget(calculateButton);
+    buttons->addWidget(calculate_);
     buttons->addWidget(clearButton);
     buttons->addWidget(closeButton);
     grid->addLayout(buttons, 5, 0, 1, 4);
     grid->setRowStretch(6, 1);
 
-    connect(calculateButton, &QPushButton::clicked, this, &FinancePageWidget::calculate);
+    connect(calculate_, &QPushButton::clicked, this, &FinancePageWidget::calculate);
     connect(clearButton, &QPushButton::clicked, this, &FinancePageWidget::clear);
     connect(closeButton, &QPushButton::clicked, this, [closeSheet] { closeSheet(); });
     show(FillDialog(state_));
@@ -164,6 +164,11 @@ void FinancePageWidget::show(const FinancePage& page) {
     futureDay_->setCurrentIndex(page.futureDay - 1);
     futureMonth_->setCurrentIndex(page.futureMonth);
     futureYear_->setText(qtext(page.futureYear));
+}
+
+void FinancePageWidget::activate() {
+    calculate_->setDefault(true);  // and no other page's button
+    amount_->setFocus();
 }
 
 void FinancePageWidget::calculate() {

@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace orrery {
 
@@ -34,6 +35,9 @@ public:
 
     void calculate();
     void clear();
+    // The page became the sheet's active one: Enter calculates on it and
+    // typing starts in its first box.
+    void activate();
 
 private:
     FinancePage read() const;
@@ -43,6 +47,7 @@ private:
     FinancialState& state_;
     MessageService& messages_;
     DialogService& dialogs_;
+    QPushButton* calculate_ = nullptr;
     QLineEdit* amount_ = nullptr;
     QLineEdit* rate_ = nullptr;
     QLineEdit* value_ = nullptr;
