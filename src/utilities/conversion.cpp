@@ -78,7 +78,7 @@ std::string formatResult(double value) {
         return scientific(value, e);
     }
     const int e = smallExponent(a);
-    if (e > kLastExponent) return "(Zero) i.e. Result < 10 ^-306";
+    if (e > kLastExponent) return kUnderflowResult;
     return scientific(value, -e);
 }
 

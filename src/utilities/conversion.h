@@ -19,4 +19,7 @@ double convert(MeasurementType type, double value, int fromUnit, int toUnit);
 // or "e-" and the exponent.
 std::string formatResult(double value);
 
+// What the dialog shows for a result too small for a double.
+inline constexpr const char* kUnderflowResult = "(Zero) i.e. Result < 10 ^-306";
+
 }  // namespace orrery

@@ -41,7 +41,11 @@ ConversionOutcome runConversion(const ConversionRequest& request) {
         if (!converted.ok()) return refused(converted.error);
         return {std::nullopt, converted.result};
     }
-    return {std::nullopt, formatResult(convert(*type, value, *request.fromUnit, *request.toUnit))};
+    const double result = convert(*type, value, *request.fromUnit, *request.toUnit);
+    // Only a temperature can truly come out as 0: every other input is
+    // positive and so is every factor, so 0 there means the result underflowed.
+    if (result == 0.0 && *type != MeasurementType::Temperature) return {std::nullopt, kUnderflowResult};
+    return {std::nullopt, formatResult(result)};
 }
 
 }  // namespace orrery

@@ -1,4 +1,6 @@
+#include "fitting/qt/fitting_windows.h"
 #include "shell/qt/main_frame.h"
+#include "utilities/qt/utilities_windows.h"
 
 namespace orrery {
 
@@ -6,6 +8,8 @@ namespace orrery {
 // forwards them every command it does not answer itself; a module's commands
 // are greyed until the module is here.
 void MainFrame::createModules() {
+    modules_.push_back(std::make_unique<FittingWindows>(view_, messages_, dialogs_, *this));
+    modules_.push_back(std::make_unique<UtilitiesWindows>(messages_, dialogs_, *this));
 }
 
 }  // namespace orrery
