@@ -1,0 +1,38 @@
+#include "graphing/qt/calculus_dialogs.h"
+
+#include "common/qt/frame_hooks.h"
+#include "graphing/graph_view.h"
+#include "graphing/qt/differentiation_dialog.h"
+#include "graphing/qt/evaluation_dialog.h"
+#include "graphing/qt/integration_dialog.h"
+#include "shell/command_ids.h"
+
+namespace orrery {
+
+CalculusDialogs::CalculusDialogs(GraphView& view, MessageService& messages, FrameHooks& frame)
+    : view_(view), messages_(messages), frame_(frame) {}
+
+std::vector<int> CalculusDialogs::commands() const {
+    return {command::kDifferentiate, command::kIntegrate, command::kQuickEvaluate};
+}
+
+std::unique_ptr<QDialog> CalculusDialogs::create(int command) {
+    QWidget* parent = frame_.frameWindow();
+    switch (command) {
+        case command::kDifferentiate: {
+            const bool switchAllOn = firstDifferentiation_;
+            firstDifferentiation_ = false;
+            return std::make_unique<DifferentiationDialog>(view_.curves(), frame_, switchAllOn, parent);
+        }
+        case command::kIntegrate: return std::make_unique<IntegrationDialog>(view_, frame_, parent);
+        case command::kQuickEvaluate:
+            return std::make_unique<EvaluationDialog>(view_.curves(), messages_, parent);
+        default: return nullptr;
+    }
+}
+
+void CalculusDialogs::run(int command) {
+    if (std::unique_ptr<QDialog> dialog = create(command)) dialog->exec();
+}
+
+}  // namespace orrery
