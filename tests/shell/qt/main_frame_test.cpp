@@ -159,6 +159,8 @@ TEST_F(MainFrameTest, LaterWindowsStayGreyedWhateverTheMenuStateSays) {
     EXPECT_FALSE(frame->menus().isEnabled(command::kCopyResult));
     EXPECT_FALSE(frame->menus().isEnabled(command::kPrint));
     EXPECT_TRUE(frame->menus().isEnabled(command::kGraphText));
+    for (int calculus : {command::kDifferentiate, command::kIntegrate, command::kQuickEvaluate})
+        EXPECT_TRUE(frame->menus().isEnabled(calculus)) << calculus;
     EXPECT_EQ(frame->menus().action(command::kSaveAs)->text(), "Save &As...\tCtrl+A");
 }
 
