@@ -1,7 +1,8 @@
 // Simpson's rule on the largest point count the dialog offers, as one press
 // of Calculate runs it on the user-interface thread: the whole call (prepare,
 // sample, both passes) with and without a progress listener, beside the
-// bare sampling of the same grid.
+// bare sampling of the same grid; and the plot of a curve whose point count
+// the dialog's scroll bar raised to 30001, as every repaint then draws it.
 #include <benchmark/benchmark.h>
 
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "expression/curve_evaluation.h"
 #include "expression/typing.h"
 #include "graphing/calculus.h"
+#include "graphing/curve_plot.h"
 
 namespace {
 
@@ -46,6 +48,19 @@ void SampleOnly(benchmark::State& state, const char* typed) {
     for (auto _ : state) benchmark::DoNotOptimize(sampleCurve(context, *prepared.program));
 }
 
+void PlotAtMost(benchmark::State& state, const char* typed) {
+    Curve curve;
+    curve.tokens = tokensFor(typed);
+    GraphSettings settings;
+    settings.setPointCount(0, kSimpsonMaxPoints, false);
+    CurvePlotter plotter;
+    CurvePlot plot;
+    for (auto _ : state) {
+        plotter.plotCurve(curve, settings, 440, 440, plot);
+        benchmark::DoNotOptimize(plot.line.points.data());
+    }
+}
+
 [[maybe_unused]] const bool registered = [] {
     for (const char* typed : kCurves) {
         const std::string name = typed;
@@ -53,6 +68,7 @@ void SampleOnly(benchmark::State& state, const char* typed) {
         benchmark::RegisterBenchmark(("simpson_30001_progress/" + name).c_str(), SimpsonWhole,
                                      typed, true);
         benchmark::RegisterBenchmark(("sample_30001/" + name).c_str(), SampleOnly, typed);
+        benchmark::RegisterBenchmark(("plot_30001/" + name).c_str(), PlotAtMost, typed);
     }
     return true;
 }();
