@@ -74,5 +74,3 @@ void PlotAtMost(benchmark::State& state, const char* typed) {
 }();
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -4,9 +4,11 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "common/qt/frame_hooks.h"
 #include "graphing/curve_set.h"
+#include "graphing/qt/calculus_buttons.h"
 #include "graphing/qt/curve_selector.h"
 #include "shell/command_ids.h"
 
@@ -22,18 +24,9 @@ DifferentiationDialog::DifferentiationDialog(CurveSet& curves, FrameHooks& frame
     selector_ = new CurveSelector(curves_, curves_.currentIndex(), this);
     differentiate_ = new QCheckBox(QStringLiteral("Differentiate"), this);
     differentiate_->setObjectName(QStringLiteral("differentiateCheck"));
-    showNone_ = new QPushButton(QStringLiteral("Show no derivatives"), this);
-    showNone_->setObjectName(QStringLiteral("showNoneButton"));
-    showAll_ = new QPushButton(QStringLiteral("Show all derivatives"), this);
-    showAll_->setObjectName(QStringLiteral("showAllButton"));
-    auto* sketch = new QPushButton(QStringLiteral("Sketch"), this);
-    sketch->setObjectName(QStringLiteral("sketchButton"));
-    sketch->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
-    showNone_->setAutoDefault(false);
-    showAll_->setAutoDefault(false);
+    showNone_ = namedButton(QStringLiteral("Show no derivatives"), "showNoneButton", this);
+    showAll_ = namedButton(QStringLiteral("Show all derivatives"), "showAllButton", this);
+    QPushButton* sketch = namedButton(QStringLiteral("Sketch"), "sketchButton", this);
 
     connect(selector_, &CurveSelector::selectionChanged, this, &DifferentiationDialog::refresh);
     connect(differentiate_, &QCheckBox::clicked, this, [this](bool on) {
@@ -43,20 +36,15 @@ DifferentiationDialog::DifferentiationDialog(CurveSet& curves, FrameHooks& frame
     connect(showNone_, &QPushButton::clicked, this, [this] { setAll(false); });
     connect(showAll_, &QPushButton::clicked, this, [this] { setAll(true); });
     connect(sketch, &QPushButton::clicked, this, &DifferentiationDialog::sketch);
-    connect(close, &QPushButton::clicked, this, &DifferentiationDialog::reject);
 
     auto* all = new QHBoxLayout;
     all->addWidget(showNone_);
     all->addWidget(showAll_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(sketch);
-    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(selector_);
     layout->addWidget(differentiate_);
     layout->addLayout(all);
-    layout->addLayout(buttons);
+    layout->addLayout(actionRow(this, sketch, [this] { reject(); }));
     refresh();
     differentiate_->setFocus();
 }

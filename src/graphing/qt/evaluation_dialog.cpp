@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,6 +9,7 @@
 #include "common/qt/message_service.h"
 #include "graphing/curve_set.h"
 #include "graphing/evaluation_request.h"
+#include "graphing/qt/calculus_buttons.h"
 #include "graphing/qt/curve_selector.h"
 
 namespace orrery {
@@ -26,15 +26,8 @@ EvaluationDialog::EvaluationDialog(const CurveSet& curves, MessageService& messa
     degrees_ = new QCheckBox(QStringLiteral("Degrees"), this);
     degrees_->setObjectName(QStringLiteral("degreesCheck"));
 
-    // The default button: Enter in the X field calculates.
-    auto* calculate = new QPushButton(QStringLiteral("Calculate"), this);
-    calculate->setObjectName(QStringLiteral("calculateButton"));
-    calculate->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
+    QPushButton* calculate = namedButton(QStringLiteral("Calculate"), "calculateButton", this);
     connect(calculate, &QPushButton::clicked, this, &EvaluationDialog::calculate);
-    connect(close, &QPushButton::clicked, this, &EvaluationDialog::accept);
     // Y belongs to the X, degrees and curve it was calculated for.
     auto stale = [this] {
         y_->clear();
@@ -46,14 +39,11 @@ EvaluationDialog::EvaluationDialog(const CurveSet& curves, MessageService& messa
     fields->addRow(QStringLiteral("X"), x_);
     fields->addRow(QStringLiteral("Y"), y_);
     fields->addRow(QString(), degrees_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(calculate);
-    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(selector_);
     layout->addLayout(fields);
-    layout->addLayout(buttons);
+    // Calculate is the default button: Enter in the X field calculates.
+    layout->addLayout(actionRow(this, calculate, [this] { accept(); }));
     x_->setFocus();
 }
 

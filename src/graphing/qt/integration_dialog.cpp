@@ -14,6 +14,7 @@
 #include "common/qt/frame_hooks.h"
 #include "graphing/calculus.h"
 #include "graphing/graph_view.h"
+#include "graphing/qt/calculus_buttons.h"
 #include "graphing/qt/curve_selector.h"
 
 namespace orrery {
@@ -55,30 +56,20 @@ IntegrationDialog::IntegrationDialog(GraphView& view, FrameHooks& frame, QWidget
     results_->setMinimumHeight(results_->fontMetrics().lineSpacing() * 4);
     results_->setFocusPolicy(Qt::NoFocus);
 
-    auto* calculate = new QPushButton(QStringLiteral("Calculate"), this);
-    calculate->setObjectName(QStringLiteral("calculateButton"));
-    calculate->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("closeButton"));
-    close->setAutoDefault(false);
+    QPushButton* calculate = namedButton(QStringLiteral("Calculate"), "calculateButton", this);
     connect(calculate, &QPushButton::clicked, this, &IntegrationDialog::calculate);
-    connect(close, &QPushButton::clicked, this, &IntegrationDialog::accept);
     connect(selector_, &CurveSelector::selectionChanged, this, &IntegrationDialog::load);
 
     auto* bounds = new QFormLayout;
     bounds->addRow(QStringLiteral("Xmin"), xMinEdit_);
     bounds->addRow(QStringLiteral("Xmax"), xMaxEdit_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(calculate);
-    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(selector_);
     layout->addLayout(bounds);
     layout->addWidget(pointsBox);
     layout->addWidget(progress_);
     layout->addWidget(results_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(actionRow(this, calculate, [this] { accept(); }));
 
     load(selector_->selected());
     xMinEdit_->setFocus();
