@@ -1,5 +1,7 @@
 #include "graphing/qt/calculus_dialogs.h"
 
+#include <algorithm>
+
 #include "common/qt/frame_hooks.h"
 #include "graphing/graph_view.h"
 #include "graphing/qt/differentiation_dialog.h"
@@ -17,6 +19,11 @@ std::vector<int> CalculusDialogs::commands() const {
 }
 
 std::unique_ptr<QDialog> CalculusDialogs::create(int command) {
+    const std::vector<int> ids = commands();
+    if (std::find(ids.begin(), ids.end(), command) == ids.end()) return nullptr;
+    // "2sin" with the cursor before an x still waits for an "h": the dialog
+    // would otherwise work on "2x" while the display shows "2sinx".
+    if (!frame_.resolvePendingInput()) return nullptr;
     QWidget* parent = frame_.frameWindow();
     switch (command) {
         case command::kDifferentiate: {

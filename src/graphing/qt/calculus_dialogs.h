@@ -22,7 +22,8 @@ public:
     std::vector<int> commands() const override;
     void run(int command) override;
 
-    // The dialog a command opens, not yet shown; null for another id.
+    // The dialog a command opens, not yet shown; null for another id, or
+    // when the letters being typed do not make a key (the frame said why).
     std::unique_ptr<QDialog> create(int command);
 
 private:

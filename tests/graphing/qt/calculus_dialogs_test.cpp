@@ -27,6 +27,7 @@ public:
     explicit RecordingFrame(GraphWidget& graph) : graph_(graph) {}
     std::vector<int> commands;
     int redraws = 0;
+    std::function<bool()> resolve = [] { return true; };
 
     QWidget* frameWindow() override { return nullptr; }
     void runCommand(int command) override {
@@ -37,6 +38,7 @@ public:
     void redrawAll() override { ++redraws; }
     void settingsChanged() override {}
     bool typeCharacters(const std::u32string&) override { return true; }
+    bool resolvePendingInput() override { return resolve(); }
 
 private:
     GraphWidget& graph_;
@@ -101,6 +103,21 @@ TEST_F(CalculusDialogsTest, CurveSelectorUpSelectsTheNextCurveAndStopsAtBothEnds
         scroll("curveScroll", action);
         EXPECT_EQ(text("curveNumber") + " " + text("curveExpression"), shown);
     }
+}
+
+TEST_F(CalculusDialogsTest, DialogsOpenOnTheExpressionWithItsPendingLettersResolved) {
+    curves({"2x"});
+    for (const int command : {command::kDifferentiate, command::kIntegrate, command::kQuickEvaluate}) {
+        frame.resolve = [&] {
+            view.curves().current().tokens = typeText("2sinx", {}, true).tokens;
+            return true;
+        };
+        open(command);
+        EXPECT_EQ(text("curveExpression"), "2sinx") << command;
+        frame.resolve = [] { return false; };  // the letters make no key
+        EXPECT_EQ(module.create(command), nullptr) << command;
+    }
+    EXPECT_EQ(module.create(command::kSketch), nullptr);
 }
 
 TEST_F(CalculusDialogsTest, FirstDifferentiationShowsEveryDerivativeAndCloseRestoresTheFlags) {
