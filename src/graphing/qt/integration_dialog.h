@@ -31,10 +31,6 @@ public:
     // Closing redraws the graph when a curve's point count was changed.
     void done(int result) override;
 
-    double xMin() const { return a_; }
-    double xMax() const { return b_; }
-    std::int32_t points() const { return n_; }
-
 private:
     QWidget* buildPointsBox();
     void load(int index);
