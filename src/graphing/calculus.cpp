@@ -80,11 +80,26 @@ std::optional<double> simpson(const std::vector<ExpressionToken>& tokens, std::i
     context.curveIndex = curveIndex;
     const PreparedExpression prepared = prepareExpression(tokens, context);
     if (!prepared.program) return std::nullopt;
-    const std::vector<double> y = sampleCurve(context, *prepared.program);
+    const std::vector<double> xs = sampleGrid(a, b, n);
+    std::vector<double> y(xs.size());
+    // Sampling is the slow part: it runs block by block inside the first
+    // pass, so the bar follows the work and a discontinuity stops it early.
+    auto sample = [&](std::int32_t from, std::int32_t to) {
+        const auto first = static_cast<std::size_t>(from);
+        const auto count = static_cast<std::size_t>(to - from);
+        prepared.program->evaluate(std::span(xs).subspan(first, count),
+                                   std::span(y).subspan(first, count));
+    };
 
     ProgressBar bar(progress);
     const std::int32_t firstStep = std::max(1, n / 15);
+    sample(0, 1);
+    std::int32_t sampled = 1;
     for (std::int32_t k = 1; k < n; ++k) {
+        if (k == sampled) {
+            sampled = std::min(n, k + firstStep);
+            sample(k, sampled);
+        }
         if (k % firstStep == 0) bar.advance();
         if (isNoValue(y[static_cast<std::size_t>(k)])) return std::nullopt;
     }

@@ -11,7 +11,7 @@ namespace {
 
 EvaluationOutcome inputError(std::string text) {
     return EvaluationOutcome{
-        {}, UserMessage{"Input Error", std::move(text), MessageIcon::Warning, MessageButtons::Ok}};
+        {}, UserMessage{"Input Error", std::move(text), MessageIcon::Warning, MessageButtons::Ok}, {}};
 }
 
 bool onlyNumberCharacters(std::string_view text) {
@@ -43,7 +43,8 @@ EvaluationOutcome evaluateRequest(const std::vector<Curve>& curves, std::int32_t
     const Curve& curve = curves[static_cast<std::size_t>(selected)];
     const CurveValue result = evaluateCurveAt(curve.tokens, selected, x, degrees);
     if (!result.value) return inputError(result.message ? result.message->text : std::string());
-    return EvaluationOutcome{formatC("%lf", *result.value), std::nullopt};
+    return EvaluationOutcome{formatC("%lf", *result.value), std::nullopt,
+                             formatC("%.17g", *result.value)};
 }
 
 }  // namespace orrery

@@ -13,9 +13,12 @@ namespace orrery {
 
 // The outcome of "Calculate" in the Function evaluation dialog: the text for
 // the Y field, or a message (caption "Input Error") and an empty Y field.
+// "%lf" keeps six decimals, so a small value reads 0.000000; preciseText
+// holds the same value to 17 significant digits for the field's tooltip.
 struct EvaluationOutcome {
     std::string valueText;
     std::optional<UserMessage> error;
+    std::string preciseText;
 };
 
 // Checks the typed X (digits, at most one ".", "-"; the whole text one

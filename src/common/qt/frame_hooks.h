@@ -23,6 +23,10 @@ public:
     // Types the characters into the current curve exactly as the keyboard
     // does (pending letters, messages and all); false when a message stopped it.
     virtual bool typeCharacters(const std::u32string& text) = 0;
+    // Turns letters still being typed ("sin" waiting for a possible "h")
+    // into their key, as Sketch does, so a tool works on the expression the
+    // symbol display shows; false when a message stopped it.
+    virtual bool resolvePendingInput() { return true; }
 };
 
 }  // namespace orrery

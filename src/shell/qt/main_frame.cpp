@@ -216,6 +216,12 @@ bool MainFrame::typeOne(char32_t c) {
     return !outcome.message.has_value();
 }
 
+bool MainFrame::resolvePendingInput() {
+    const bool resolved = !showIfAny(input_.resolvePending());
+    face_->refreshDisplays();
+    return resolved;
+}
+
 bool MainFrame::typeCharacters(const std::u32string& text) {
     for (const char32_t c : text)
         if (!typeOne(c)) return false;

@@ -175,11 +175,23 @@ TEST_F(MainFrameTest, TooltipAndRestoreDefaultsItems) {
     EXPECT_EQ(frame->menus().action(command::kSplitScreen)->text(), "Restore &Full Screen");
 }
 
+TEST_F(MainFrameTest, PendingLettersResolveForTheToolsOrReportWhyNot) {
+    type("2sin");
+    EXPECT_TRUE(frame->resolvePendingInput());
+    EXPECT_EQ(frame->view().curves().current().tokens.size(), 2u) << "2 and sin";
+    type("+s");  // a name begun, no key yet
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(frame->resolvePendingInput());
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
 TEST_F(MainFrameTest, LaterWindowsStayGreyedWhateverTheMenuStateSays) {
     frame->SetMenuState(15);
     EXPECT_FALSE(frame->menus().isEnabled(command::kCopyResult));
     EXPECT_FALSE(frame->menus().isEnabled(command::kPrint));
     EXPECT_TRUE(frame->menus().isEnabled(command::kGraphText));
+    for (int calculus : {command::kDifferentiate, command::kIntegrate, command::kQuickEvaluate})
+        EXPECT_TRUE(frame->menus().isEnabled(calculus)) << calculus;
     EXPECT_EQ(frame->menus().action(command::kSaveAs)->text(), "Save &As...\tCtrl+A");
 }
 
