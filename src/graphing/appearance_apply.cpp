@@ -59,7 +59,9 @@ int proportionTrackbarPosition(double calculatorProportion) {
 }
 
 double calculatorProportionAt(int trackbarPosition) {
-    return 1.0 - 0.05 * std::clamp(trackbarPosition, 1, 19);
+    // 1 - 0.05 × position, computed so that 0.05 and 0.95 come out as the
+    // nearest doubles rather than one step off.
+    return (20 - std::clamp(trackbarPosition, 1, 19)) / 20.0;
 }
 
 bool setCurveThickness(GraphSettings& working, std::int32_t curve, std::int32_t thickness) {

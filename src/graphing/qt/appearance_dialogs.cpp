@@ -54,7 +54,7 @@ std::vector<int> AppearanceDialogs::commands() const {
 
 AppearanceSheet* AppearanceDialogs::openWindow(int command) const {
     for (const Window& window : windows_)
-        if (window.command == command && window.sheet) return window.sheet.data();
+        if (window.command == command && window.sheet && window.sheet->isVisible()) return window.sheet.data();
     return nullptr;
 }
 

@@ -31,7 +31,7 @@ public:
     std::vector<int> commands() const override;
     void run(int command) override;
 
-    // The window a command opened and that is still open, or nullptr.
+    // The window a command opened and that is still shown, or nullptr.
     AppearanceSheet* openWindow(int command) const;
 
 private:

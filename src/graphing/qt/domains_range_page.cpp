@@ -68,6 +68,7 @@ void DomainsRangePage::reload() {
             QString::fromStdString(formatC("%.*f", decimals, limits.bound(which))));
     }
     all_->setChecked(working_.allLimits);
+    accepted_ = working_.limits;
     showLabel();
 }
 
@@ -88,9 +89,15 @@ void DomainsRangePage::showOutcome(const LimitValidation& result) {
 }
 
 bool DomainsRangePage::validate(bool all) {
-    const LimitValidation result = validateLimits(working_, selector_->selected(), all, fieldTexts());
+    working_.limits = accepted_;
+    const int curve = selector_->selected();
+    const LimitValidation result = validateLimits(working_, curve, all, fieldTexts());
     showOutcome(result);
-    if (result.ok) validated_ = result.limits;
+    if (result.ok) {
+        validated_ = result.limits;
+        for (int which = 0; which < 4; ++which) working_.setLimit(curve, which, validated_.bound(which), all);
+    }
+    accepted_ = working_.limits;
     return result.ok;
 }
 
@@ -103,6 +110,7 @@ void DomainsRangePage::boxClicked(bool checked) {
     if (checked && selector_->count() > 1 && validate(true)) {
         std::fill(working_.limits.begin(), working_.limits.end(), validated_);
         for (int i = 0; i < selector_->count(); ++i) working_.setLimits(i, validated_, true);
+        accepted_ = working_.limits;
     }
     working_.allLimits = all_->isChecked();
     showLabel();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "graphing/curve_limits.h"
 #include "graphing/qt/appearance_page.h"
@@ -21,7 +22,9 @@ struct LimitValidation;
 // "Domains of all curves identical". Each field that reads as a number is
 // stored in the working copy as it is typed; the fields are checked before
 // the selection moves, when the box is checked and before an apply, and a
-// refusal keeps the page as it is with the fields put right.
+// refusal keeps the page as it is with the fields put right. Put right means
+// the limits last accepted: the half-typed ones stored on the way are never
+// what a refusal goes back to.
 //
 // Controls by object name: xMinField, xMaxField, yMinField, yMaxField,
 // allLimitsBox, curveSelector.
@@ -51,6 +54,7 @@ private:
     QCheckBox* all_ = nullptr;
     CurveSelector* selector_ = nullptr;
     CurveLimits validated_;
+    std::vector<CurveLimits> accepted_;  // the working limits last shown or accepted
 };
 
 }  // namespace orrery
