@@ -82,12 +82,18 @@ void AppearanceSheet::showStatus() {
 }
 
 bool AppearanceSheet::apply() {
+    // Turning to a refusing page leaves the page shown, which may itself ask
+    // for an apply: that one is this one.
+    if (applying_) return false;
+    applying_ = true;
     for (std::size_t k = 0; k < pages_.size(); ++k) {
         if (!pages_[k]->commit()) {
             showPage(static_cast<int>(k));
+            applying_ = false;
             return false;
         }
     }
+    applying_ = false;
     takeLive_();
     for (AppearancePage* page : pages_) page->applied();
     announce_();

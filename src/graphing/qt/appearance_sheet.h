@@ -54,6 +54,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     QLabel* status_ = nullptr;
     int shown_ = 0;
+    bool applying_ = false;
 };
 
 }  // namespace orrery
