@@ -75,6 +75,8 @@ RgbPicker::RgbPicker(GraphSettings& working, ColorKind kind, const CurveSet& cur
         values_[static_cast<std::size_t>(part)] = value;
     }
 
+    grid->setColumnStretch(1, 1);
+
     auto* sample = new ColorSample(this);
     sample->setObjectName(QStringLiteral("sample"));
     sample->setMinimumSize(120, 60);
