@@ -36,19 +36,27 @@ QLineEdit* numberField(QWidget* parent, const char* name, int characters) {
     return field;
 }
 
+// Radio buttons one under another, numbered from 0 in their group.
+QButtonGroup* radioColumn(QGroupBox* box, QVBoxLayout* layout,
+                          std::initializer_list<std::pair<const char*, const char*>> textsAndNames) {
+    auto* buttons = new QButtonGroup(box);
+    for (const auto& [text, name] : textsAndNames) {
+        auto* radio = new QRadioButton(QString::fromLatin1(text), box);
+        radio->setObjectName(QString::fromLatin1(name));
+        buttons->addButton(radio, static_cast<int>(buttons->buttons().size()));
+        layout->addWidget(radio);
+    }
+    return buttons;
+}
+
 }  // namespace
 
 CurveLookPage::CurveLookPage(GraphSettings& working, const CurveSet& curves, QWidget* parent)
     : AppearancePage(parent), working_(working) {
     selector_ = new CurveSelector(this);
-    selector_->setObjectName(QStringLiteral("curveSelector"));
-    std::vector<QString> texts;
-    for (const Curve& c : curves.curves()) texts.push_back(CurveSelector::expressionText(c));
-    selector_->setCurves(std::move(texts), curves.currentIndex());
+    selector_->setCurves(curves);
     connect(selector_, &CurveSelector::selectionChanged, this, [this] { reload(); });
-
-    auto* select = new QGroupBox(QStringLiteral("Select Curve"), this);
-    (new QVBoxLayout(select))->addWidget(selector_);
+    QGroupBox* select = selector_->inGroup(this);
 
     auto* notes = new QLabel(
         QStringLiteral("N.B. If you select a thickness > 1, the only line style available will be 'Solid'.\n"
@@ -107,15 +115,9 @@ QWidget* CurveLookPage::buildThickness() {
 QWidget* CurveLookPage::buildStyles() {
     auto* group = new QGroupBox(QStringLiteral("Line Style"), this);
     auto* layout = new QVBoxLayout(group);
-    styles_ = new QButtonGroup(this);
-    const char* const texts[] = {"Solid", "Dash", "Dash-Dot", "Dash-Double-Dot"};
-    const char* const names[] = {"styleSolid", "styleDash", "styleDashDot", "styleDashDoubleDot"};
-    for (int style = 0; style < 4; ++style) {
-        auto* radio = new QRadioButton(QString::fromLatin1(texts[style]), group);
-        radio->setObjectName(QString::fromLatin1(names[style]));
-        styles_->addButton(radio, style);
-        layout->addWidget(radio);
-    }
+    styles_ = radioColumn(group, layout,
+                          {{"Solid", "styleSolid"}, {"Dash", "styleDash"}, {"Dash-Dot", "styleDashDot"},
+                           {"Dash-Double-Dot", "styleDashDoubleDot"}});
     stylesAll_ = allCurvesBox(group, "styleAll");
     layout->addWidget(stylesAll_);
     connect(styles_, &QButtonGroup::idClicked, this,
@@ -127,15 +129,7 @@ QWidget* CurveLookPage::buildStyles() {
 QWidget* CurveLookPage::buildAxes() {
     auto* group = new QGroupBox(QStringLiteral("Axes"), this);
     auto* layout = new QVBoxLayout(group);
-    axes_ = new QButtonGroup(this);
-    const char* const texts[] = {"None", "Cartesian", "Boxed"};
-    const char* const names[] = {"axesNone", "axesCartesian", "axesBoxed"};
-    for (int type = 0; type < 3; ++type) {
-        auto* radio = new QRadioButton(QString::fromLatin1(texts[type]), group);
-        radio->setObjectName(QString::fromLatin1(names[type]));
-        axes_->addButton(radio, type);
-        layout->addWidget(radio);
-    }
+    axes_ = radioColumn(group, layout, {{"None", "axesNone"}, {"Cartesian", "axesCartesian"}, {"Boxed", "axesBoxed"}});
     layout->addStretch(1);
     connect(axes_, &QButtonGroup::idClicked, this, [this](int type) { working_.axesType = type; });
     return group;

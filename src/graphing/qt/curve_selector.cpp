@@ -1,15 +1,19 @@
 #include "graphing/qt/curve_selector.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "graphing/curve.h"
+#include "graphing/curve_set.h"
 
 namespace orrery {
 
 CurveSelector::CurveSelector(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("curveSelector"));
     bar_ = new QScrollBar(Qt::Vertical, this);
     bar_->setObjectName(QStringLiteral("curveBar"));
     bar_->setFixedHeight(bar_->sizeHint().width() * 3);
@@ -48,6 +52,18 @@ void CurveSelector::setCurves(std::vector<QString> texts, int selected) {
     bar_->setRange(0, count() - 1);
     setEnabled(count() > 1);
     display(std::clamp(selected, 0, count() - 1));
+}
+
+void CurveSelector::setCurves(const CurveSet& curves) {
+    std::vector<QString> texts;
+    for (const Curve& c : curves.curves()) texts.push_back(expressionText(c));
+    setCurves(std::move(texts), curves.currentIndex());
+}
+
+QGroupBox* CurveSelector::inGroup(QWidget* parent) {
+    auto* group = new QGroupBox(QStringLiteral("Select Curve"), parent);
+    (new QVBoxLayout(group))->addWidget(this);
+    return group;
 }
 
 void CurveSelector::setSelected(int index) {

@@ -5,11 +5,13 @@
 #include <functional>
 #include <vector>
 
+class QGroupBox;
 class QLabel;
 class QScrollBar;
 
 namespace orrery {
 
+class CurveSet;
 struct Curve;
 
 // Chooses a curve: a small vertical scroll bar whose up arrow goes to the
@@ -17,7 +19,8 @@ struct Curve;
 // curve's number (index + 1) and a read-only label, by default the text of
 // the curve's expression. Disabled with a single curve.
 //
-// Controls by object name: curveBar, curveNumber, curveLabel.
+// Controls by object name: curveSelector (itself), curveBar, curveNumber,
+// curveLabel.
 class CurveSelector : public QWidget {
     Q_OBJECT
 
@@ -26,6 +29,10 @@ public:
 
     // The expression texts of the curves, and the one selected.
     void setCurves(std::vector<QString> texts, int selected);
+    // The curves of the set, the current one selected.
+    void setCurves(const CurveSet& curves);
+    // Places the selector in a "Select Curve" group of `parent`.
+    QGroupBox* inGroup(QWidget* parent);
     int selected() const { return selected_; }
     int count() const { return static_cast<int>(texts_.size()); }
     // Selects without asking the guard or signalling.

@@ -33,10 +33,7 @@ DomainsRangePage::DomainsRangePage(GraphSettings& working, GraphView& view, Mess
     connect(all_, &QCheckBox::clicked, this, &DomainsRangePage::boxClicked);
 
     selector_ = new CurveSelector(this);
-    selector_->setObjectName(QStringLiteral("curveSelector"));
-    std::vector<QString> texts;
-    for (const Curve& c : view_.curves().curves()) texts.push_back(CurveSelector::expressionText(c));
-    selector_->setCurves(std::move(texts), view_.curves().currentIndex());
+    selector_->setCurves(view_.curves());
     selector_->setGuard([this](int) { return validate(all_->isChecked()); });
     connect(selector_, &CurveSelector::selectionChanged, this, [this] { reload(); });
 
@@ -49,8 +46,7 @@ DomainsRangePage::DomainsRangePage(GraphSettings& working, GraphView& view, Mess
     auto* rangeForm = new QFormLayout(range);
     rangeForm->addRow(QStringLiteral("Y min"), fields_[2]);
     rangeForm->addRow(QStringLiteral("Y max"), fields_[3]);
-    auto* select = new QGroupBox(QStringLiteral("Select Curve"), this);
-    (new QVBoxLayout(select))->addWidget(selector_);
+    QGroupBox* select = selector_->inGroup(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(domains);

@@ -93,14 +93,9 @@ RgbPicker::RgbPicker(GraphSettings& working, ColorKind kind, const CurveSet& cur
     layout->addLayout(sampleRow);
     if (perCurve(kind_)) {
         selector_ = new CurveSelector(this);
-        selector_->setObjectName(QStringLiteral("curveSelector"));
-        std::vector<QString> texts;
-        for (const Curve& c : curves.curves()) texts.push_back(CurveSelector::expressionText(c));
-        selector_->setCurves(std::move(texts), curves.currentIndex());
+        selector_->setCurves(curves);
         connect(selector_, &CurveSelector::selectionChanged, this, [this] { reload(); });
-        auto* select = new QGroupBox(QStringLiteral("Select Curve"), this);
-        (new QVBoxLayout(select))->addWidget(selector_);
-        layout->addWidget(select);
+        layout->addWidget(selector_->inGroup(this));
     }
     layout->addStretch(1);
 }
