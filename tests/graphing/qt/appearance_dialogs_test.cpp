@@ -221,12 +221,17 @@ TEST_F(AppearanceTest, CurveLookLabelAndSelectorFollowTheCurves) {
 
 TEST_F(AppearanceTest, IdenticalDomainsOfTwoCurvesMoveBothAndTheRange) {
     addCurves(1);
+    settings.limits = {{-5, 5, -5, 5}, {-1, 1, -5, 5}};
+    settings.allLimits = false;
     AppearanceSheet& sheet = open(command::kDomainsRange);
-    EXPECT_EQ(find<QLineEdit>(&sheet, "xMinField")->text(), "-5.0") << "printed as the graph's labels";
-    EXPECT_TRUE(find<QCheckBox>(&sheet, "allLimitsBox")->isChecked());
-    EXPECT_EQ(find<QLabel>(&sheet, "curveLabel")->text(), "Same Limits for all curves");
+    EXPECT_EQ(find<QLineEdit>(&sheet, "xMinField")->text(), "-1.0") << "printed as the graph's labels";
+    EXPECT_EQ(find<QLabel>(&sheet, "curveLabel")->text(), "x");
     retype(&sheet, "xMinField", "0");
     retype(&sheet, "xMaxField", "10");
+    click(&sheet, "allLimitsBox");
+    EXPECT_EQ(find<QLabel>(&sheet, "curveLabel")->text(), "Same Limits for all curves");
+    find<QScrollBar>(&sheet, "curveBar")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(find<QLineEdit>(&sheet, "xMaxField")->text(), "10.0") << "checking the box gave curve 1 the same";
     click(&sheet, "okButton");
     EXPECT_FALSE(sheet.isVisible());
     const CurveLimits expected{0, 10, -5, 5};
