@@ -1,70 +1,100 @@
 #include "graphing/qt/curve_selector.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
+#include <QVBoxLayout>
 #include <algorithm>
 
+#include "graphing/curve.h"
 #include "graphing/curve_set.h"
 
 namespace orrery {
 
-QString expressionText(const CurveSet& curves, int index) {
-    std::string text;
-    for (const ExpressionToken& token : curves.at(index).tokens) text += textForm(token);
-    return QString::fromStdString(text);
-}
-
-CurveSelector::CurveSelector(const CurveSet& curves, int selected, QWidget* parent)
-    : QWidget(parent), curves_(curves), selected_(std::clamp(selected, 0, curves.count() - 1)) {
-    // A scroll bar's value grows downwards; the value counts curves from the
-    // last one, so the up arrow moves to the next curve.
-    scroll_ = new QScrollBar(Qt::Vertical, this);
-    scroll_->setObjectName(QStringLiteral("curveScroll"));
-    scroll_->setRange(0, curves_.count() - 1);
-    scroll_->setSingleStep(1);
-    scroll_->setPageStep(1);
-    scroll_->setValue(curves_.count() - 1 - selected_);
-    scroll_->setFixedHeight(scroll_->sizeHint().width() * 3);
-    scroll_->setToolTip(QStringLiteral("Up: next curve. Down: previous curve."));
-    // The arrow keys choose the curve too; the read-only fields stay out of
-    // the Tab order.
-    scroll_->setFocusPolicy(Qt::StrongFocus);
-    connect(scroll_, &QScrollBar::valueChanged, this, &CurveSelector::scrolled);
-
-    number_ = new QLineEdit(this);
+CurveSelector::CurveSelector(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("curveSelector"));
+    bar_ = new QScrollBar(Qt::Vertical, this);
+    bar_->setObjectName(QStringLiteral("curveBar"));
+    bar_->setFixedHeight(bar_->sizeHint().width() * 3);
+    bar_->setPageStep(1);
+    number_ = new QLabel(this);
     number_->setObjectName(QStringLiteral("curveNumber"));
-    number_->setReadOnly(true);
-    number_->setFocusPolicy(Qt::ClickFocus);
-    number_->setFixedWidth(number_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    expression_ = new QLineEdit(this);
-    expression_->setObjectName(QStringLiteral("curveExpression"));
-    expression_->setReadOnly(true);
-    expression_->setFocusPolicy(Qt::ClickFocus);
-    expression_->setMinimumWidth(expression_->fontMetrics().averageCharWidth() * 30);
+    number_->setMinimumWidth(number_->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    number_->setAlignment(Qt::AlignCenter);
+    number_->setFrameShape(QFrame::Panel);
+    number_->setFrameShadow(QFrame::Sunken);
+    label_ = new QLabel(this);
+    label_->setObjectName(QStringLiteral("curveLabel"));
+    label_->setTextFormat(Qt::PlainText);
+    label_->setMinimumWidth(label_->fontMetrics().averageCharWidth() * 24);
+    label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Curve"), this));
-    layout->addWidget(scroll_);
+    layout->addWidget(bar_);
     layout->addWidget(number_);
-    layout->addWidget(expression_, 1);
-    display(selected_);
+    layout->addWidget(label_, 1);
+    connect(bar_, &QScrollBar::valueChanged, this, &CurveSelector::barMoved);
+    setCurves({QString()}, 0);
 }
 
-void CurveSelector::scrolled(int value) {
-    const int index = curves_.count() - 1 - value;
-    if (index == selected_) return;
+QString CurveSelector::expressionText(const Curve& curve) {
+    std::string text;
+    for (const ExpressionToken& token : curve.tokens) text += textForm(token);
+    return QString::fromStdString(text);
+}
+
+void CurveSelector::setCurves(std::vector<QString> texts, int selected) {
+    if (texts.empty()) texts.emplace_back();
+    texts_ = std::move(texts);
+    const QSignalBlocker block(bar_);
+    bar_->setRange(0, count() - 1);
+    setEnabled(count() > 1);
+    display(std::clamp(selected, 0, count() - 1));
+}
+
+void CurveSelector::setCurves(const CurveSet& curves) {
+    std::vector<QString> texts;
+    for (const Curve& c : curves.curves()) texts.push_back(expressionText(c));
+    setCurves(std::move(texts), curves.currentIndex());
+}
+
+QGroupBox* CurveSelector::inGroup(QWidget* parent) {
+    auto* group = new QGroupBox(QStringLiteral("Select Curve"), parent);
+    (new QVBoxLayout(group))->addWidget(this);
+    return group;
+}
+
+void CurveSelector::setSelected(int index) {
+    if (index < 0 || index >= count()) return;
     display(index);
-    emit selectionChanged(index);
 }
 
 void CurveSelector::display(int index) {
     selected_ = index;
+    const QSignalBlocker block(bar_);
+    bar_->setValue(valueOf(index));
     number_->setText(QString::number(index + 1));
-    expression_->setText(expressionText(curves_, index));
-    expression_->setCursorPosition(0);
+    label_->setText(override_.isEmpty() ? texts_[static_cast<std::size_t>(index)] : override_);
 }
+
+void CurveSelector::barMoved(int value) {
+    const int index = count() - 1 - value;
+    if (index == selected_) return;
+    if (guard_ && !guard_(index)) {
+        display(selected_);
+        return;
+    }
+    display(index);
+    emit selectionChanged(index);
+}
+
+void CurveSelector::setLabelOverride(const QString& text) {
+    override_ = text;
+    display(selected_);
+}
+
+QString CurveSelector::labelText() const { return label_->text(); }
 
 }  // namespace orrery

@@ -21,7 +21,8 @@ DifferentiationDialog::DifferentiationDialog(CurveSet& curves, FrameHooks& frame
     for (const Curve& curve : curves_.curves()) saved_.push_back(curve.showDerivative);
     if (switchAllOn) curves_.setDerivative(-1, true);
 
-    selector_ = new CurveSelector(curves_, curves_.currentIndex(), this);
+    selector_ = new CurveSelector(this);
+    selector_->setCurves(curves_);
     differentiate_ = new QCheckBox(QStringLiteral("Differentiate"), this);
     differentiate_->setObjectName(QStringLiteral("differentiateCheck"));
     showNone_ = namedButton(QStringLiteral("Show no derivatives"), "showNoneButton", this);

@@ -17,7 +17,8 @@ namespace orrery {
 EvaluationDialog::EvaluationDialog(const CurveSet& curves, MessageService& messages, QWidget* parent)
     : QDialog(parent), curves_(curves), messages_(messages) {
     setWindowTitle(QStringLiteral("Function evaluation"));
-    selector_ = new CurveSelector(curves_, curves_.currentIndex(), this);
+    selector_ = new CurveSelector(this);
+    selector_->setCurves(curves_);
     x_ = new QLineEdit(this);
     x_->setObjectName(QStringLiteral("xEdit"));
     y_ = new QLineEdit(this);

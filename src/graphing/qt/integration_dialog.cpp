@@ -39,7 +39,8 @@ IntegrationDialog::IntegrationDialog(GraphView& view, FrameHooks& frame, QWidget
     : QDialog(parent), view_(view), frame_(frame) {
     setWindowTitle(QStringLiteral("Approximate Integration with Simpson's Rule."));
     const CurveSet& curves = view_.curves();
-    selector_ = new CurveSelector(curves, curves.currentIndex(), this);
+    selector_ = new CurveSelector(this);
+    selector_->setCurves(curves);
     xMinEdit_ = boundEdit("xMinEdit", this);
     xMaxEdit_ = boundEdit("xMaxEdit", this);
     connect(xMinEdit_, &QLineEdit::textEdited, this, [this](const QString& t) { readBound(t, a_); });

@@ -1,4 +1,5 @@
 #include "fitting/qt/fitting_windows.h"
+#include "graphing/qt/appearance_dialogs.h"
 #include "graphing/qt/calculus_dialogs.h"
 #include "shell/qt/main_frame.h"
 #include "utilities/qt/utilities_windows.h"
@@ -9,6 +10,7 @@ namespace orrery {
 // forwards them every command it does not answer itself; a module's commands
 // are greyed until the module is here.
 void MainFrame::createModules() {
+    modules_.push_back(std::make_unique<AppearanceDialogs>(view_, store_, messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<CalculusDialogs>(view_, messages_, *this));
     modules_.push_back(std::make_unique<FittingWindows>(view_, messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<UtilitiesWindows>(messages_, dialogs_, *this));

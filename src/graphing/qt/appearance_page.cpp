@@ -1,0 +1,7 @@
+#include "graphing/qt/appearance_page.h"
+
+namespace orrery {
+
+AppearancePage::~AppearancePage() = default;
+
+}  // namespace orrery
