@@ -11,12 +11,15 @@ CellGrid::CellGrid(const QString& name, bool readOnly, QWidget* parent) : QWidge
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
+    // The cells keep together at the top centre instead of spreading over the width.
+    layout->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     for (int k = 0; k < kSide * kSide; ++k) {
         auto* cell = new QLineEdit(this);
         cell->setObjectName(name + QString::number(k));
         cell->setReadOnly(readOnly);
         cell->setAlignment(Qt::AlignRight);
         cell->setMinimumWidth(24);
+        cell->setMaximumWidth(90);
         cell->installEventFilter(this);
         cell->hide();
         cells_.push_back(cell);

@@ -13,7 +13,7 @@ QFont sheetFont(int areaWidth, double scale = 1.0) {
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    font.setPixelSize(std::max(6, static_cast<int>(std::lround(std::max(11, areaWidth / 80) * scale))));
+    font.setPixelSize(std::max(6, static_cast<int>(std::lround(std::max(12, areaWidth / 55) * scale))));
     return font;
 }
 

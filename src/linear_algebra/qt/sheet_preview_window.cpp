@@ -1,11 +1,10 @@
 #include "linear_algebra/qt/sheet_preview_window.h"
 
 #include <QHBoxLayout>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
-#include <QShortcut>
 
 #include "linear_algebra/qt/sheet_painter.h"
 
@@ -61,7 +60,13 @@ SheetPreviewWindow::SheetPreviewWindow(const QString& title, const QString& help
     file->addSeparator();
     file->addAction(QStringLiteral("&Close"), this, &QWidget::close);
     menuBar()->addMenu(QStringLiteral("&Help"))->addAction(helpItem, this, [this] { output_.helpComing(); });
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+}
+
+void SheetPreviewWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 void SheetPreviewWindow::print() { output_.print(windowTitle().toStdString(), picture_); }

@@ -25,6 +25,9 @@ public:
     void print();
     void copy();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     SheetPicture picture_;
     SheetOutput output_;

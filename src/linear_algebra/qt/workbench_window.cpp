@@ -1,11 +1,10 @@
 #include "linear_algebra/qt/workbench_window.h"
 
 #include <QComboBox>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <algorithm>
 
 #include "common/qt/message_service.h"
@@ -27,9 +26,16 @@ WorkbenchWindow::WorkbenchWindow(const WorkbenchTexts& texts, MessageService& me
     file->addAction(QStringLiteral("&Close"), this, &QWidget::close);
     menuBar()->addMenu(QStringLiteral("&Edit"))->addAction(texts.copyItem, this, &WorkbenchWindow::copy);
     menuBar()->addMenu(QStringLiteral("&Help"))->addAction(texts.helpItem, this, [this] { output_.helpComing(); });
+}
 
-    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_Pause)})
-        new QShortcut(keys, this, this, &QWidget::close);
+// Keys that no control takes come here: Escape or Ctrl+Break closes.
+void WorkbenchWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape ||
+        (event->key() == Qt::Key_Pause && event->modifiers().testFlag(Qt::ControlModifier))) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 bool WorkbenchWindow::pictureReady() { return !refuse(pictureProblem()); }
@@ -51,8 +57,14 @@ void WorkbenchWindow::preview() {
     auto* window = new SheetPreviewWindow(texts_.previewTitle, texts_.helpItem, std::move(shown), output_, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(size());
+    window->move(pos());
     window->show();
     preview_ = window;
+}
+
+void WorkbenchWindow::setTabCycle(std::vector<QWidget*> controls) {
+    cycle_ = std::move(controls);
+    if (!cycle_.empty()) cycle_.front()->setFocus(Qt::OtherFocusReason);
 }
 
 bool WorkbenchWindow::focusNextPrevChild(bool next) {

@@ -47,9 +47,10 @@ protected:
     virtual std::optional<UserMessage> pictureProblem() const = 0;
     virtual SheetPicture picture() const = 0;
 
-    // The controls Tab moves through, in order.
-    void setTabCycle(std::vector<QWidget*> controls) { cycle_ = std::move(controls); }
+    // The controls Tab moves through, in order; the first takes the focus.
+    void setTabCycle(std::vector<QWidget*> controls);
     bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     // Shows the message, if any; true when there was one.
     bool refuse(const std::optional<UserMessage>& problem);
