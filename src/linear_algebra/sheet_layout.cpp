@@ -20,13 +20,16 @@ public:
         double x = margin();
         for (const PictureItem& item : items) {
             const double w = itemWidth(item);
-            if (!row.empty() && x + w > width_ - margin()) {
+            const double gap = row.empty() ? 0 : gapBetween(*row.back(), item);
+            if (!row.empty() && x + gap + w > width_ - margin()) {
                 placeRow(row);
                 row.clear();
                 x = margin();
+            } else {
+                x += gap;
             }
             row.push_back(&item);
-            x += w + m_.advance;
+            x += w;
         }
         if (!row.empty()) placeRow(row);
     }
@@ -41,6 +44,11 @@ public:
 
 private:
     double margin() const { return 2 * m_.advance; }
+
+    // Two grids with nothing between them are separate operands: keep them well apart.
+    double gapBetween(const PictureItem& left, const PictureItem& right) const {
+        return (left.grid && right.grid ? 4 : 1) * m_.advance;
+    }
 
     std::vector<double> columnWidths(const PrintGrid& g) const {
         std::vector<double> widths(g.cols, 1.0);
@@ -81,12 +89,15 @@ private:
         }
         const double axis = y_ + (captions ? m_.lineHeight : 0) + body / 2;
         double x = margin();
+        const PictureItem* previous = nullptr;
         for (const PictureItem* item : row) {
+            if (previous) x += gapBetween(*previous, *item);
+            previous = item;
             if (item->grid)
                 placeGrid(*item, x, axis - bodyHeight(*item) / 2);
             else
                 add(x, axis - m_.lineHeight / 2, item->mark, SheetFont::Fixed);
-            x += itemWidth(*item) + m_.advance;
+            x += itemWidth(*item);
         }
         y_ = axis + body / 2 + m_.lineHeight / 2;
     }

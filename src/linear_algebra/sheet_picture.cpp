@@ -65,7 +65,7 @@ std::vector<PictureItem> between(const std::optional<PrintGrid>& a, const std::o
                                  std::string sign) {
     std::vector<PictureItem> items;
     addGrid(items, a);
-    if (!sign.empty()) items.push_back(word(std::move(sign)));
+    items.push_back(word(std::move(sign)));
     addGrid(items, b);
     return items;
 }
@@ -92,7 +92,7 @@ SheetPicture matrixPicture(const MatrixSheet& s) {
     const int code = s.operation;
     if (code == 0) return plain(s.a, s.b, s.result);
     if (code < 1 || code > 13) return unknown(s.a, s.b);
-    if (code >= 6 && code <= 8) return withResult(between(s.a, s.b, code == 7 ? "+" : code == 8 ? "-" : ""), s.result);
+    if (code >= 6 && code <= 8) return withResult(between(s.a, s.b, code == 7 ? "+" : code == 8 ? "-" : "*"), s.result);
 
     const bool onA = code <= 5;
     switch (onA ? code : code - 8) {

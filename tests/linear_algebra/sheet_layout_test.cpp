@@ -38,7 +38,7 @@ TEST(SheetPicture, MarksTheLastOperationBesideItsOperands) {
         {3, "[A]^T [B] | = [Result]"},
         {4, "-1.5 [A] [B] | = [Result]"},
         {5, "[A] [B] | = [Result]"},
-        {6, "[A] [B] | = [Result]"},
+        {6, "[A] * [B] | = [Result]"},
         {7, "[A] + [B] | = [Result]"},
         {8, "[A] - [B] | = [Result]"},
         {9, "[A] det [B] | = [Result]"},
@@ -167,6 +167,12 @@ TEST(SheetLayout, WordsCentreOnTallerGridsAndRowsWrapToTheWidth) {
     EXPECT_DOUBLE_EQ(plus->y, two->y);  // level with the middle row
     EXPECT_DOUBLE_EQ(four->y, findText(wide, "1")->y);
     EXPECT_GT(four->x, plus->x);
+
+    // Operands with nothing between them stand well apart, unlike a product's.
+    const SheetLayout apart = layoutSheet(
+        matrixPicture({grid("A", 1, 1, {"1"}), grid("B", 1, 1, {"4"}), std::nullopt, 0, {}}), kMetrics, 1000);
+    ASSERT_EQ(apart.lines.size(), 12u);
+    EXPECT_DOUBLE_EQ(apart.lines[6].x1 - apart.lines[3].x1, 40);  // B's opening bracket past A's closing one
 
     // Too narrow for both grids on one row: B moves below A instead of past the edge.
     const SheetLayout narrow = layoutSheet(sum, kMetrics, 90);

@@ -83,7 +83,8 @@ VectorsWindow::VectorsWindow(MessageService& messages, DialogService& dialogs, Q
     auto* page = new QVBoxLayout(central);
     page->addLayout(sizes);
     page->addLayout(rows);
-    page->addLayout(controls, 1);
+    page->addLayout(controls);
+    page->addStretch(1);
     page->addLayout(bottom);
     setCentralWidget(central);
     setTabCycle(std::move(cycle));
