@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
 #include <QPainter>
+#include <QPrinter>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include "linear_algebra/qt/matrices_window.h"
 #include "linear_algebra/qt/sheet_painter.h"
@@ -93,6 +96,9 @@ TEST_F(MatricesTest, RefusedOperationsChangeNothingAndSayEverything) {
           "Please put a single number in entry Row: 2 Column: 1 of the  right matrix.\n"},
          1},
         {0, 2, 0, 0, {}, {}, "transposeA", {"INPUT ERROR", "Please select the number of rows.\n"}},
+        {0, 2, 2, 0, {}, {}, "product",
+         {"Missing Entries: Cannot Multiply", "Please select the number of rows of the left matrix.\n"
+                                              "Please select the number of columns of the matrix on the right.\n"}},
         {0, 0, 2, 2, {}, {}, "clearA",
          {"INPUT ERROR", "Nothing to clear! Please select the number of rows.\n"
                          "Nothing to clear! Please select the number of columns."}},
@@ -228,6 +234,36 @@ TEST_F(MatricesTest, PreviewPrintAndCopyDrawTheLayout) {
     trigger("&Print Preview");
     ASSERT_NE(window->previewWindow(), preview);
     EXPECT_EQ(window->previewWindow()->picture().operands[0].mark, "");
+}
+
+// Printing through the seam onto a real printer device: a PDF file with one page.
+TEST(MatricesPrinting, GivesAPdfPage) {
+    struct PdfDialogs : ScriptedDialogService {
+        QString path;
+        PrintOutcome print(const PrintJob& job) override {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            QPainter painter(&printer);
+            job.paintPage(painter, QRect(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()), 0);
+            return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
+        }
+    };
+    QTemporaryDir dir;
+    RecordingMessageService messages;
+    PdfDialogs dialogs;
+    dialogs.path = dir.filePath(QStringLiteral("matrices.pdf"));
+    MatricesWindow window(messages, dialogs);
+    window.sizeBox(Operand::Left, true).setCurrentIndex(1);
+    window.sizeBox(Operand::Left, false).setCurrentIndex(1);
+    window.grid(Operand::Left).cell(0)->setText(QStringLiteral("4"));
+    window.print();
+    EXPECT_TRUE(messages.shown.empty());
+    QFile pdf(dialogs.path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    EXPECT_TRUE(bytes.contains("/Count 1"));  // one page
 }
 
 TEST_F(MatricesTest, HelpIsComing) {
