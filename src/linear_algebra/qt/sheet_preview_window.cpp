@@ -1,10 +1,12 @@
 #include "linear_algebra/qt/sheet_preview_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "linear_algebra/qt/sheet_painter.h"
 
@@ -14,7 +16,7 @@ namespace {
 // The page as the preview shows it: white, the picture moved up by the bar.
 class PreviewCanvas : public QWidget {
 public:
-    PreviewCanvas(const SheetPicture& picture, const QScrollBar& scroll, QWidget* parent)
+    PreviewCanvas(const SheetPicture& picture, QScrollBar& scroll, QWidget* parent)
         : QWidget(parent), picture_(picture), scroll_(scroll) {
         setObjectName(QStringLiteral("previewCanvas"));
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -26,10 +28,12 @@ protected:
         painter.fillRect(rect(), Qt::white);
         SheetPainter(picture_).paint(painter, rect(), scroll_.value());
     }
+    // The wheel over the page moves the bar, as over the bar itself.
+    void wheelEvent(QWheelEvent* event) override { QCoreApplication::sendEvent(&scroll_, event); }
 
 private:
     const SheetPicture& picture_;
-    const QScrollBar& scroll_;
+    QScrollBar& scroll_;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 #include "linear_algebra/qt/matrices_window.h"
 #include "linear_algebra/qt/sheet_painter.h"
@@ -207,7 +208,11 @@ TEST_F(MatricesTest, PreviewPrintAndCopyDrawTheLayout) {
     ASSERT_NE(result, layout.texts.end());
     EXPECT_TRUE(inked(canvas, QRect(int(result->x), int(result->y), 60, 20)));
     EXPECT_FALSE(inked(canvas, QRect(canvas.width() - 40, canvas.height() - 40, 30, 30)));
-    // Scrolled down by 800 pixels the picture has moved out of sight.
+    // The wheel over the page scrolls it; at 800 pixels the picture is out of sight.
+    QWheelEvent wheel(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(preview->canvas(), &wheel);
+    EXPECT_GT(preview->scrollBar()->value(), 0);
     preview->scrollBar()->setValue(800);
     EXPECT_FALSE(inked(preview->canvas()->grab().toImage(), canvas.rect()));
 
