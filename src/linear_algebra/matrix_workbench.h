@@ -18,6 +18,8 @@ struct MatrixOperand {
     std::uint32_t rows = 0;
     std::uint32_t cols = 0;
     std::vector<std::string> cells;
+
+    friend bool operator==(const MatrixOperand&, const MatrixOperand&) = default;
 };
 
 // The window's operations; the numbers are the codes its print preview describes.

@@ -1,6 +1,7 @@
 #include "fitting/qt/fitting_windows.h"
 #include "graphing/qt/appearance_dialogs.h"
 #include "graphing/qt/calculus_dialogs.h"
+#include "linear_algebra/qt/linear_algebra_windows.h"
 #include "shell/qt/main_frame.h"
 #include "utilities/qt/utilities_windows.h"
 
@@ -13,6 +14,7 @@ void MainFrame::createModules() {
     modules_.push_back(std::make_unique<AppearanceDialogs>(view_, store_, messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<CalculusDialogs>(view_, messages_, *this));
     modules_.push_back(std::make_unique<FittingWindows>(view_, messages_, dialogs_, *this));
+    modules_.push_back(std::make_unique<LinearAlgebraWindows>(messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<UtilitiesWindows>(messages_, dialogs_, *this));
 }
 
