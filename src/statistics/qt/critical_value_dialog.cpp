@@ -10,6 +10,7 @@
 #include "common/qt/message_service.h"
 #include "statistics/critical_value_request.h"
 #include "statistics/distribution_set.h"
+#include "statistics/qt/output_box.h"
 
 namespace orrery {
 namespace {
@@ -91,7 +92,7 @@ void CriticalValueDialog::showCurrentDegrees() {
 void CriticalValueDialog::clearForNextTry() {
     alpha_->clear();
     output_->clear();
-    output_->setEnabled(false);
+    makeOutputBox(*output_);
     alpha_->setFocus();
 }
 

@@ -21,6 +21,7 @@
 #include "statistics/control_strip.h"
 #include "statistics/distribution_set.h"
 #include "statistics/qt/critical_value_dialog.h"
+#include "statistics/qt/output_box.h"
 #include "statistics/qt/picture_painter.h"
 #include "statistics/window_calculation.h"
 
@@ -112,11 +113,7 @@ void DistributionWindow::createControls() {
     for (QWidget* input : inputs_) input->installEventFilter(this);
 
     probability_ = makeBox(QStringLiteral("0"));
-    // Output only, but as readable as the boxes beside it.
-    probability_->setEnabled(false);
-    QPalette readable = probability_->palette();
-    readable.setColor(QPalette::Disabled, QPalette::Text, readable.color(QPalette::Active, QPalette::Text));
-    probability_->setPalette(readable);
+    makeOutputBox(*probability_);
 }
 
 QLineEdit* DistributionWindow::box(int index) const {
