@@ -47,7 +47,8 @@ struct Layout {
 double largestPlottedDensity(const Layout& layout) {
     double largest = 0.0;
     for (int i = 0; i < kPlottedPoints; ++i) {
-        const double y = layout.d.density(layout.left + (layout.right - layout.left) * i / (kPlottedPoints - 1));
+        const double y =
+            layout.d.density(layout.left + (layout.right - layout.left) * i / (kPlottedPoints - 1));
         if (!isUndefinedValue(y)) largest = std::max(largest, y);
     }
     return largest;
@@ -57,7 +58,8 @@ double curveScale(const DrawnDistribution& drawn, const Layout& layout) {
     const int halfHeight = layout.axisY;
     const int m = layout.units.margin;
     switch (drawn.kind) {
-        case DistributionKind::ChiSquare: return 5.0 * (halfHeight - m);
+        case DistributionKind::ChiSquare:
+            return 5.0 * (halfHeight - m);
         case DistributionKind::Normal:
         case DistributionKind::T:
             return (halfHeight - 2 * m) / std::max(layout.d.density(0.0), 0.1);
@@ -88,7 +90,9 @@ void addTicks(DistributionPicture& picture, const DrawnDistribution& drawn, cons
         if (!fromZero && std::fabs(value) < 1e-10) continue;
         picture.items.push_back(PictureText{formatC("%.1lf", value),
                                             {x - a / 2, static_cast<double>(layout.axisY + 4 * a)},
-                                            PictureFont::Axis, colors.label, {}});
+                                            PictureFont::Axis,
+                                            colors.label,
+                                            {}});
     }
 }
 
@@ -98,24 +102,41 @@ void addAxes(DistributionPicture& picture, const DrawnDistribution& drawn, const
     const double y = layout.axisY;
     const double yAxisX = startsAtZero(drawn.kind) ? m : W / 2;
     picture.items.push_back(PictureLine{{{double(m), y}, {double(W - m), y}}, colors.axes});
-    picture.items.push_back(PictureLine{{{yAxisX, double(m)}, {yAxisX, double(2 * H / 3)}}, colors.axes});
-    picture.items.push_back(PicturePolygon{
-        {{double(W - m + a), y}, {double(W - m), y - a}, {double(W - m), y + a}}, colors.axes, kArrowOutline});
-    picture.items.push_back(PicturePolygon{
-        {{yAxisX, double(m - a)}, {yAxisX - a, double(m)}, {yAxisX + a, double(m)}}, colors.axes, kArrowOutline});
+    picture.items.push_back(
+        PictureLine{{{yAxisX, double(m)}, {yAxisX, double(2 * H / 3)}}, colors.axes});
+    picture.items.push_back(
+        PicturePolygon{{{double(W - m + a), y}, {double(W - m), y - a}, {double(W - m), y + a}},
+                       colors.axes,
+                       kArrowOutline});
+    picture.items.push_back(
+        PicturePolygon{{{yAxisX, double(m - a)}, {yAxisX - a, double(m)}, {yAxisX + a, double(m)}},
+                       colors.axes,
+                       kArrowOutline});
 
     addTicks(picture, drawn, layout, colors);
 
     std::string letter = "Z", raised;
     switch (drawn.kind) {
-        case DistributionKind::ChiSquare: letter = "X"; raised = "2"; break;
-        case DistributionKind::F: letter = "F"; break;
-        case DistributionKind::T: letter = "t"; break;
-        case DistributionKind::Normal: break;
+        case DistributionKind::ChiSquare:
+            letter = "X";
+            raised = "2";
+            break;
+        case DistributionKind::F:
+            letter = "F";
+            break;
+        case DistributionKind::T:
+            letter = "t";
+            break;
+        case DistributionKind::Normal:
+            break;
     }
-    picture.items.push_back(PictureText{letter, {double(W - m), y - 2 * a - axisLineHeight}, PictureFont::Axis,
-                                        colors.label, raised});
-    picture.items.push_back(PictureText{"Y", {yAxisX + 2 * a, double(m - a)}, PictureFont::Axis, colors.label, {}});
+    picture.items.push_back(PictureText{letter,
+                                        {double(W - m), y - 2 * a - axisLineHeight},
+                                        PictureFont::Axis,
+                                        colors.label,
+                                        raised});
+    picture.items.push_back(
+        PictureText{"Y", {yAxisX + 2 * a, double(m - a)}, PictureFont::Axis, colors.label, {}});
 }
 
 }  // namespace
@@ -133,13 +154,18 @@ DistributionPicture drawDistribution(const DrawnDistribution& drawn, const Pictu
                                      const StatisticsColors& colors) {
     const Distribution& d = *drawn.distribution;
     const int range = std::max(1, d.axisRange());
-    Layout layout{d, frame.width, frame.height, drawingUnits(frame.axisLineHeight), frame.height / 2,
-                  startsAtZero(drawn.kind) ? 0.0 : -double(range), double(range)};
+    Layout layout{d,
+                  frame.width,
+                  frame.height,
+                  drawingUnits(frame.axisLineHeight),
+                  frame.height / 2,
+                  startsAtZero(drawn.kind) ? 0.0 : -double(range),
+                  double(range)};
     layout.scale = curveScale(drawn, layout);
 
     DistributionPicture picture;
-    picture.items.push_back(PicturePolygon{layout.areaUnder(layout.left, layout.right), colors.background,
-                                           colors.curve});
+    picture.items.push_back(PicturePolygon{layout.areaUnder(layout.left, layout.right),
+                                           colors.background, colors.curve});
 
     // A limit beyond the drawn range stops the hatch at the edge; NaN or an
     // empty interval draws none.
@@ -150,16 +176,19 @@ DistributionPicture drawDistribution(const DrawnDistribution& drawn, const Pictu
         const ColorRef hatch = colors.background == kWhite ? colors.curve : colors.background;
         // The hatch is opaque: white between its lines.
         picture.items.push_back(PicturePolygon{hatched, kWhite, colors.curve});
-        picture.items.push_back(PicturePolygon{hatched, hatch, colors.curve, PictureFill::BackDiagonalHatch});
+        picture.items.push_back(
+            PicturePolygon{hatched, hatch, colors.curve, PictureFill::BackDiagonalHatch});
     }
 
     addAxes(picture, drawn, layout, colors, frame.axisLineHeight);
 
     const int annotationMargin = drawingUnits(frame.annotationLineHeight).margin;
-    picture.items.push_back(PictureText{annotationText(drawn),
-                                        {double(3 * annotationMargin / 2), double(2 * frame.height / 3)},
-                                        annotationFont(drawn.kind),
-                                        colors.label, {}});
+    picture.items.push_back(
+        PictureText{annotationText(drawn),
+                    {double(3 * annotationMargin / 2), double(2 * frame.height / 3)},
+                    annotationFont(drawn.kind),
+                    colors.label,
+                    {}});
     return picture;
 }
 

@@ -9,7 +9,9 @@
 namespace orrery {
 namespace {
 
-double currentArea(const Distribution& d) { return d.area(d.lowerLimit(), d.upperLimit()); }
+double currentArea(const Distribution& d) {
+    return d.area(d.lowerLimit(), d.upperLimit());
+}
 
 // "%g", with a true minus sign for reading.
 std::string limitInWords(double value) {
@@ -18,7 +20,9 @@ std::string limitInWords(double value) {
     return text;
 }
 
-std::string degreesInWords(int n) { return formatC(n == 1 ? "%d degree of freedom" : "%d degrees of freedom", n); }
+std::string degreesInWords(int n) {
+    return formatC(n == 1 ? "%d degree of freedom" : "%d degrees of freedom", n);
+}
 
 }  // namespace
 
@@ -28,27 +32,37 @@ DrawnDistribution drawnDistribution(const NormalDistribution& normal) {
 DrawnDistribution drawnDistribution(const TDistribution& t) {
     return {DistributionKind::T, &t, t.degreesOfFreedom()};
 }
-DrawnDistribution drawnDistribution(const FDistribution& f) { return {DistributionKind::F, &f, f.d1(), f.d2()}; }
+DrawnDistribution drawnDistribution(const FDistribution& f) {
+    return {DistributionKind::F, &f, f.d1(), f.d2()};
+}
 DrawnDistribution drawnDistribution(const ChiSquareDistribution& chiSquare) {
     return {DistributionKind::ChiSquare, &chiSquare, chiSquare.degreesOfFreedom()};
 }
 
 const char* distributionTitle(DistributionKind kind) {
     switch (kind) {
-        case DistributionKind::Normal: return "Normal Distribution";
-        case DistributionKind::T: return "T Distribution";
-        case DistributionKind::F: return "F Distribution";
-        case DistributionKind::ChiSquare: return "Chi Square Distribution";
+        case DistributionKind::Normal:
+            return "Normal Distribution";
+        case DistributionKind::T:
+            return "T Distribution";
+        case DistributionKind::F:
+            return "F Distribution";
+        case DistributionKind::ChiSquare:
+            return "Chi Square Distribution";
     }
     return "";
 }
 
 int distributionPrintKind(DistributionKind kind) {
     switch (kind) {
-        case DistributionKind::Normal: return 1;
-        case DistributionKind::T: return 2;
-        case DistributionKind::F: return 3;
-        case DistributionKind::ChiSquare: return 4;
+        case DistributionKind::Normal:
+            return 1;
+        case DistributionKind::T:
+            return 2;
+        case DistributionKind::F:
+            return 3;
+        case DistributionKind::ChiSquare:
+            return 4;
     }
     return 0;
 }
@@ -60,13 +74,15 @@ std::string annotationText(const DrawnDistribution& drawn) {
         case DistributionKind::Normal:
             return formatC("Normal Distribution:  Z1= %lf,  Z2= %lf  Area = %.4lf", lo, hi, area);
         case DistributionKind::T:
-            return formatC("T-Distribution:  d.f.= %d,  Z1= %lf,  Z2= %lf  Area = %.4lf", drawn.d1, lo, hi, area);
+            return formatC("T-Distribution:  d.f.= %d,  Z1= %lf,  Z2= %lf  Area = %.4lf", drawn.d1,
+                           lo, hi, area);
         case DistributionKind::F:
-            return formatC("F-Distribution:  d.f. 1= %d, d.f. 2= %d, F1= %lf,  F2= %lf,  Area = %.4lf", drawn.d1,
-                           drawn.d2, lo, hi, area);
+            return formatC(
+                "F-Distribution:  d.f. 1= %d, d.f. 2= %d, F1= %lf,  F2= %lf,  Area = %.4lf",
+                drawn.d1, drawn.d2, lo, hi, area);
         case DistributionKind::ChiSquare:
-            return formatC("X Sq. Distribution:  d.f. 1= %d, X1= %lf,  X2= %lf,  Area = %.4lf", drawn.d1, lo, hi,
-                           area);
+            return formatC("X Sq. Distribution:  d.f. 1= %d, X1= %lf,  X2= %lf,  Area = %.4lf",
+                           drawn.d1, lo, hi, area);
     }
     return {};
 }
@@ -75,8 +91,14 @@ std::string statusLineText(const DrawnDistribution& drawn) {
     const Distribution& d = *drawn.distribution;
     std::string head, variable;
     switch (drawn.kind) {
-        case DistributionKind::Normal: head = "Standard normal distribution"; variable = "Z"; break;
-        case DistributionKind::T: head = "t distribution, " + degreesInWords(drawn.d1); variable = "t"; break;
+        case DistributionKind::Normal:
+            head = "Standard normal distribution";
+            variable = "Z";
+            break;
+        case DistributionKind::T:
+            head = "t distribution, " + degreesInWords(drawn.d1);
+            variable = "t";
+            break;
         case DistributionKind::F:
             head = formatC("F distribution, %d and %d degrees of freedom", drawn.d1, drawn.d2);
             variable = "F";

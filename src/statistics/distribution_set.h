@@ -18,10 +18,14 @@ struct DistributionSet {
 
     DrawnDistribution drawn(DistributionKind kind) const {
         switch (kind) {
-            case DistributionKind::T: return drawnDistribution(t);
-            case DistributionKind::F: return drawnDistribution(f);
-            case DistributionKind::ChiSquare: return drawnDistribution(chiSquare);
-            case DistributionKind::Normal: break;
+            case DistributionKind::T:
+                return drawnDistribution(t);
+            case DistributionKind::F:
+                return drawnDistribution(f);
+            case DistributionKind::ChiSquare:
+                return drawnDistribution(chiSquare);
+            case DistributionKind::Normal:
+                break;
         }
         return drawnDistribution(normal);
     }

@@ -23,7 +23,9 @@ WindowCalculation refuse(UserMessage message) {
     return result;
 }
 
-UserMessage inputError(const char* text) { return {"Input Error", text}; }
+UserMessage inputError(const char* text) {
+    return {"Input Error", text};
+}
 
 // Both limits as "%lf"; "nan" reads as a number there but is none.
 std::optional<double> readLimit(std::string_view text) {
@@ -32,7 +34,8 @@ std::optional<double> readLimit(std::string_view text) {
     return value;
 }
 
-std::optional<UserMessage> readLimits(std::string_view first, std::string_view second, Limits& limits) {
+std::optional<UserMessage> readLimits(std::string_view first, std::string_view second,
+                                      Limits& limits) {
     const std::optional<double> a = readLimit(first);
     if (!a) return inputError("Please put in a numerical value for z1.");
     const std::optional<double> b = readLimit(second);
@@ -57,7 +60,8 @@ WindowCalculation calculateSingleDegree(SingleDegreeDistribution& d, std::string
     Limits limits;
     if (auto message = readLimits(first, second, limits)) return refuse(*message);
     if (nonNegative && (limits.lower < 0.0 || limits.upper < 0.0))
-        return refuse(inputError("The Chi Square distribution is not defined for negative values."));
+        return refuse(
+            inputError("The Chi Square distribution is not defined for negative values."));
     const std::optional<int> n = scanDegrees(degrees);
     if (!n) return refuse(inputError(noDegreesText));
     if (auto message = d.setDegreesOfFreedom(*n)) return refuse(*message);
@@ -66,7 +70,8 @@ WindowCalculation calculateSingleDegree(SingleDegreeDistribution& d, std::string
 
 }  // namespace
 
-WindowCalculation calculateNormalWindow(NormalDistribution& normal, std::string_view z1, std::string_view z2) {
+WindowCalculation calculateNormalWindow(NormalDistribution& normal, std::string_view z1,
+                                        std::string_view z2) {
     Limits limits;
     if (auto message = readLimits(z1, z2, limits)) return refuse(*message);
     return finish(normal, limits);
@@ -80,7 +85,8 @@ WindowCalculation calculateTWindow(TDistribution& t, std::string_view t1, std::s
 
 WindowCalculation calculateChiSquareWindow(ChiSquareDistribution& chiSquare, std::string_view x1,
                                            std::string_view x2, std::string_view degrees) {
-    return calculateSingleDegree(chiSquare, x1, x2, degrees, true, "Please put in a numerical value for V.");
+    return calculateSingleDegree(chiSquare, x1, x2, degrees, true,
+                                 "Please put in a numerical value for V.");
 }
 
 WindowCalculation calculateFWindow(FDistribution& f, std::string_view f1, std::string_view f2,

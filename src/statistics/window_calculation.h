@@ -24,7 +24,8 @@ struct WindowCalculation {
     std::string probability;
 };
 
-WindowCalculation calculateNormalWindow(NormalDistribution& normal, std::string_view z1, std::string_view z2);
+WindowCalculation calculateNormalWindow(NormalDistribution& normal, std::string_view z1,
+                                        std::string_view z2);
 WindowCalculation calculateTWindow(TDistribution& t, std::string_view t1, std::string_view t2,
                                    std::string_view degrees);
 WindowCalculation calculateChiSquareWindow(ChiSquareDistribution& chiSquare, std::string_view x1,

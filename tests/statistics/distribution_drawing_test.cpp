@@ -1,10 +1,11 @@
+#include "statistics/distribution_drawing.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <string>
 
-#include "statistics/distribution_drawing.h"
 #include "statistics/distribution_set.h"
 
 namespace orrery {
@@ -13,8 +14,9 @@ namespace {
 // A 700 x 450 picture whose axis font is 12 pixels a line: U = 60, a = 5,
 // m = 30; the annotation font's 14 pixels give it a margin of 35.
 constexpr PictureFrame kFrame{700, 450, 12, 14};
-constexpr ColorRef kAxes = makeRgb(235, 0, 0), kWhite = makeRgb(255, 255, 255), kLabel = makeRgb(0, 55, 0),
-                   kCurve = makeRgb(155, 0, 155), kYellow = makeRgb(255, 255, 0);
+constexpr ColorRef kAxes = makeRgb(235, 0, 0), kWhite = makeRgb(255, 255, 255),
+                   kLabel = makeRgb(0, 55, 0), kCurve = makeRgb(155, 0, 155),
+                   kYellow = makeRgb(255, 255, 0);
 constexpr StatisticsColors kColors{kAxes, kWhite, kLabel, kCurve};
 
 template <class T>
@@ -55,9 +57,19 @@ TEST(DistributionDrawing, AxesTicksAndLabelsSitWhereTheAxisFontPutsThem) {
     const Case cases[] = {
         {{"normal", DistributionKind::Normal, {}}, 350, 13, "-3.0", "3.0", 28, 668},
         {{"t(4)", DistributionKind::T, {}}, 350, 8, "-7.0", "7.0", 28, 668},
-        {{"t(1)", DistributionKind::T, [](DistributionSet& s) { s.t.setDegreesOfFreedom(1); }}, 350, 9, "-300.0",
-         "300.0", 28, 668},
-        {{"chi-square(6)", DistributionKind::ChiSquare, {}}, 30, 9, "2.0", "18.0", 30 + 640.0 * 2 / 19 - 2,
+        {{"t(1)", DistributionKind::T, [](DistributionSet& s) { s.t.setDegreesOfFreedom(1); }},
+         350,
+         9,
+         "-300.0",
+         "300.0",
+         28,
+         668},
+        {{"chi-square(6)", DistributionKind::ChiSquare, {}},
+         30,
+         9,
+         "2.0",
+         "18.0",
+         30 + 640.0 * 2 / 19 - 2,
          30 + 640.0 * 18 / 19 - 2},
         {{"F(6, 6)", DistributionKind::F, {}}, 30, 8, "1.0", "8.0", 108, 668},
     };
@@ -65,7 +77,8 @@ TEST(DistributionDrawing, AxesTicksAndLabelsSitWhereTheAxisFontPutsThem) {
         SCOPED_TRACE(c.setup.name);
         DistributionSet set;
         if (c.setup.prepare) c.setup.prepare(set);
-        const DistributionPicture picture = drawDistribution(set.drawn(c.setup.kind), kFrame, kColors);
+        const DistributionPicture picture =
+            drawDistribution(set.drawn(c.setup.kind), kFrame, kColors);
 
         const std::vector<PictureLine> lines = itemsOf<PictureLine>(picture);
         ASSERT_EQ(lines.size(), 2u + c.tickCount);
@@ -81,9 +94,10 @@ TEST(DistributionDrawing, AxesTicksAndLabelsSitWhereTheAxisFontPutsThem) {
         for (const PicturePolygon& p : itemsOf<PicturePolygon>(picture))
             if (p.outline == kArrowOutline) arrows.push_back(p);
         ASSERT_EQ(arrows.size(), 2u);
-        EXPECT_EQ(arrows[0].points, (std::vector<PicturePoint>{{675, 225}, {670, 220}, {670, 230}}));
-        EXPECT_EQ(arrows[1].points,
-                  (std::vector<PicturePoint>{{c.yAxisX, 25}, {c.yAxisX - 5, 30}, {c.yAxisX + 5, 30}}));
+        EXPECT_EQ(arrows[0].points,
+                  (std::vector<PicturePoint>{{675, 225}, {670, 220}, {670, 230}}));
+        EXPECT_EQ(arrows[1].points, (std::vector<PicturePoint>{
+                                        {c.yAxisX, 25}, {c.yAxisX - 5, 30}, {c.yAxisX + 5, 30}}));
 
         // Normal and t leave the label at 0 to the y axis.
         const std::vector<PictureText> labels = tickLabels(picture);
@@ -102,18 +116,34 @@ TEST(DistributionDrawing, AxesTicksAndLabelsSitWhereTheAxisFontPutsThem) {
 TEST(DistributionDrawing, CurveScaleAndPolesGiveFiniteCoordinates) {
     struct Case {
         Prepared setup;
-        double topY;      // highest point of the curve
+        double topY;  // highest point of the curve
         double tolerance;
     };
     const Case cases[] = {
         {{"normal", DistributionKind::Normal, {}}, 60, 0.2},  // (H/2 - 2m) over the peak
-        {{"t(4)", DistributionKind::T, {}}, 60.51, 0.05},  // nearest point at 0.0707
-        {{"chi-square(6)", DistributionKind::ChiSquare, {}}, 225 - 975 * 0.13533, 0.5},  // 5(H/2 - m) * f(4)
+        {{"t(4)", DistributionKind::T, {}}, 60.51, 0.05},     // nearest point at 0.0707
+        {{"chi-square(6)", DistributionKind::ChiSquare, {}},
+         225 - 975 * 0.13533,
+         0.5},                                             // 5(H/2 - m) * f(4)
         {{"F(6, 6)", DistributionKind::F, {}}, 30, 1e-9},  // the largest plotted density reaches m
-        {{"F(1, 5)", DistributionKind::F, [](DistributionSet& s) { s.f.setD1(1); s.f.setD2(5); }}, 30, 1e-9},
-        {{"chi-square(1)", DistributionKind::ChiSquare, [](DistributionSet& s) { s.chiSquare.setDegreesOfFreedom(1); }},
-         225 - 975 * 1.3478, 1},  // the first finite point, at x = 8/99
-        {{"F(1, 1)", DistributionKind::F, [](DistributionSet& s) { s.f.setD1(1); s.f.setD2(1); }}, 225 - 0.2, 0.2},
+        {{"F(1, 5)", DistributionKind::F,
+          [](DistributionSet& s) {
+              s.f.setD1(1);
+              s.f.setD2(5);
+          }},
+         30,
+         1e-9},
+        {{"chi-square(1)", DistributionKind::ChiSquare,
+          [](DistributionSet& s) { s.chiSquare.setDegreesOfFreedom(1); }},
+         225 - 975 * 1.3478,
+         1},  // the first finite point, at x = 8/99
+        {{"F(1, 1)", DistributionKind::F,
+          [](DistributionSet& s) {
+              s.f.setD1(1);
+              s.f.setD2(1);
+          }},
+         225 - 0.2,
+         0.2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.setup.name);
@@ -122,7 +152,8 @@ TEST(DistributionDrawing, CurveScaleAndPolesGiveFiniteCoordinates) {
         double lo = 0.0, hi = 3.0;
         set.chiSquare.setLimits(lo, hi);
         set.f.setLimits(lo, hi);
-        const DistributionPicture picture = drawDistribution(set.drawn(c.setup.kind), kFrame, kColors);
+        const DistributionPicture picture =
+            drawDistribution(set.drawn(c.setup.kind), kFrame, kColors);
         const std::vector<PicturePolygon> polygons = itemsOf<PicturePolygon>(picture);
         const PicturePolygon& curve = polygons.front();
         EXPECT_EQ(curve.fill, kWhite);
@@ -164,7 +195,8 @@ TEST(DistributionDrawing, HatchIsClippedToTheDrawnRange) {
         double lo = c.lower, hi = c.upper;
         set.normal.setLimits(lo, hi);
         const StatisticsColors colors{kAxes, c.background, kLabel, kCurve};
-        const DistributionPicture picture = drawDistribution(set.drawn(DistributionKind::Normal), kFrame, colors);
+        const DistributionPicture picture =
+            drawDistribution(set.drawn(DistributionKind::Normal), kFrame, colors);
         const std::vector<PicturePolygon> polygons = itemsOf<PicturePolygon>(picture);
         const PicturePolygon* hatched = hatch(polygons);
         ASSERT_EQ(hatched != nullptr, c.drawn);
@@ -191,20 +223,35 @@ TEST(DistributionDrawing, AnnotationAndStatusLineTellTheCurrentArea) {
         PictureFont font;
     };
     const Case cases[] = {
-        {{"normal", DistributionKind::Normal, {}}, -1.96, 1.96,
+        {{"normal", DistributionKind::Normal, {}},
+         -1.96,
+         1.96,
          "Normal Distribution:  Z1= -1.960000,  Z2= 1.960000  Area = 0.9500",
-         "Standard normal distribution: P(\u22121.96 \u2264 Z \u2264 1.96) = 0.950004", PictureFont::AnnotationSans},
-        {{"t(5)", DistributionKind::T, [](DistributionSet& s) { s.t.setDegreesOfFreedom(5); }}, -1, 2,
+         "Standard normal distribution: P(\u22121.96 \u2264 Z \u2264 1.96) = 0.950004",
+         PictureFont::AnnotationSans},
+        {{"t(5)", DistributionKind::T, [](DistributionSet& s) { s.t.setDegreesOfFreedom(5); }},
+         -1,
+         2,
          "T-Distribution:  d.f.= 5,  Z1= -1.000000,  Z2= 2.000000  Area = 0.7674",
-         "t distribution, 5 degrees of freedom: P(\u22121 \u2264 t \u2264 2) = 0.767422", PictureFont::AnnotationSans},
-        {{"F(2, 5)", DistributionKind::F, [](DistributionSet& s) { s.f.setD1(2); s.f.setD2(5); }}, 1, 3,
+         "t distribution, 5 degrees of freedom: P(\u22121 \u2264 t \u2264 2) = 0.767422",
+         PictureFont::AnnotationSans},
+        {{"F(2, 5)", DistributionKind::F,
+          [](DistributionSet& s) {
+              s.f.setD1(2);
+              s.f.setD2(5);
+          }},
+         1,
+         3,
          "F-Distribution:  d.f. 1= 2, d.f. 2= 5, F1= 1.000000,  F2= 3.000000,  Area = 0.2919",
          "F distribution, 2 and 5 degrees of freedom: P(1 \u2264 F \u2264 3) = 0.291904",
          PictureFont::AnnotationSerif},
         {{"chi-square(1), beyond the range", DistributionKind::ChiSquare,
           [](DistributionSet& s) { s.chiSquare.setDegreesOfFreedom(1); }},
-         0, 1000, "X Sq. Distribution:  d.f. 1= 1, X1= 0.000000,  X2= 1000.000000,  Area = 1.0000",
-         "Chi-square distribution, 1 degree of freedom: P(0 \u2264 \u03c7\u00b2 \u2264 1000) = 1.000000",
+         0,
+         1000,
+         "X Sq. Distribution:  d.f. 1= 1, X1= 0.000000,  X2= 1000.000000,  Area = 1.0000",
+         "Chi-square distribution, 1 degree of freedom: P(0 \u2264 \u03c7\u00b2 \u2264 1000) = "
+         "1.000000",
          PictureFont::AnnotationSerif},
     };
     for (const Case& c : cases) {
@@ -218,7 +265,8 @@ TEST(DistributionDrawing, AnnotationAndStatusLineTellTheCurrentArea) {
         set.chiSquare.setLimits(lo, hi);
         const DrawnDistribution drawn = set.drawn(c.setup.kind);
         EXPECT_EQ(statusLineText(drawn), c.status);
-        const PictureText annotation = itemsOf<PictureText>(drawDistribution(drawn, kFrame, kColors)).back();
+        const PictureText annotation =
+            itemsOf<PictureText>(drawDistribution(drawn, kFrame, kColors)).back();
         EXPECT_EQ(annotation.text, c.annotation);
         EXPECT_EQ(annotation.topLeft, (PicturePoint{52, 300}));
         EXPECT_EQ(annotation.font, c.font);

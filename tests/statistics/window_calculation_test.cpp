@@ -1,10 +1,11 @@
+#include "statistics/window_calculation.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "statistics/control_strip.h"
 #include "statistics/distribution_set.h"
-#include "statistics/window_calculation.h"
 
 namespace orrery {
 namespace {
@@ -16,7 +17,8 @@ struct Snapshot {
     friend bool operator==(const Snapshot&, const Snapshot&) = default;
 };
 Snapshot snapshot(const DistributionSet& s, const Distribution& d) {
-    return {d.lowerLimit(), d.upperLimit(), s.t.degreesOfFreedom(), s.chiSquare.degreesOfFreedom(), s.f.d1(), s.f.d2()};
+    return {d.lowerLimit(), d.upperLimit(), s.t.degreesOfFreedom(), s.chiSquare.degreesOfFreedom(),
+            s.f.d1(),       s.f.d2()};
 }
 
 TEST(WindowCalculation, AcceptedInputsStoreOrderedLimitsAndShowTheArea) {
@@ -29,11 +31,14 @@ TEST(WindowCalculation, AcceptedInputsStoreOrderedLimitsAndShowTheArea) {
         std::string probability;
     };
     const Case cases[] = {
-        {"normal", [](DistributionSet& s) { return calculateNormalWindow(s.normal, "-1.96", "1.96"); },
+        {"normal",
+         [](DistributionSet& s) { return calculateNormalWindow(s.normal, "-1.96", "1.96"); },
          DistributionKind::Normal, false, -1.96, 1.96, "0.950004"},
-        {"chi-square swapped", [](DistributionSet& s) { return calculateChiSquareWindow(s.chiSquare, "5", "2", "1"); },
+        {"chi-square swapped",
+         [](DistributionSet& s) { return calculateChiSquareWindow(s.chiSquare, "5", "2", "1"); },
          DistributionKind::ChiSquare, true, 2, 5, "0.131952"},
-        {"t read as %lf and %d", [](DistributionSet& s) { return calculateTWindow(s.t, " 1e0x", "-1", "10.9"); },
+        {"t read as %lf and %d",
+         [](DistributionSet& s) { return calculateTWindow(s.t, " 1e0x", "-1", "10.9"); },
          DistributionKind::T, true, -1, 1, "0.659107"},
         {"F", [](DistributionSet& s) { return calculateFWindow(s.f, "0", "3.0", "2", "5"); },
          DistributionKind::F, false, 0, 3, "0.860703"},
@@ -58,42 +63,58 @@ TEST(WindowCalculation, RefusedInputsShowTheirMessageAndChangeNothing) {
         UserMessage message;
     };
     const Case cases[] = {
-        {"z1 empty", [](DistributionSet& s) { return calculateNormalWindow(s.normal, "", "1"); },
+        {"z1 empty",
+         [](DistributionSet& s) { return calculateNormalWindow(s.normal, "", "1"); },
          {"Input Error", "Please put in a numerical value for z1."}},
-        {"z2 not a number", [](DistributionSet& s) { return calculateTWindow(s.t, "1", "x", "3"); },
+        {"z2 not a number",
+         [](DistributionSet& s) { return calculateTWindow(s.t, "1", "x", "3"); },
          {"Input Error", "Please put in a numerical value for z2."}},
-        {"nan is no number", [](DistributionSet& s) { return calculateNormalWindow(s.normal, "nan", "1"); },
+        {"nan is no number",
+         [](DistributionSet& s) { return calculateNormalWindow(s.normal, "nan", "1"); },
          {"Input Error", "Please put in a numerical value for z1."}},
         {"chi-square negative",
          [](DistributionSet& s) { return calculateChiSquareWindow(s.chiSquare, "1", "-2", "3"); },
          {"Input Error", "The Chi Square distribution is not defined for negative values."}},
-        {"chi-square no degrees", [](DistributionSet& s) { return calculateChiSquareWindow(s.chiSquare, "1", "2", ""); },
+        {"chi-square no degrees",
+         [](DistributionSet& s) { return calculateChiSquareWindow(s.chiSquare, "1", "2", ""); },
          {"Input Error", "Please put in a numerical value for V."}},
-        {"t no degrees", [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "df"); },
+        {"t no degrees",
+         [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "df"); },
          {"Input Error", "Please put in a numerical value for the degrees of freedom"}},
-        {"t 281", [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "281"); },
+        {"t 281",
+         [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "281"); },
          {"OUT OF BOUNDS",
-          "Cannot compute t-distribution if the degrees of freedom exceed 280. Please use the Normal Distribution."}},
+          "Cannot compute t-distribution if the degrees of freedom exceed 280. Please use the "
+          "Normal Distribution."}},
         {"chi-square too large for int",
-         [](DistributionSet& s) { return calculateChiSquareWindow(s.chiSquare, "1", "2", "99999999999"); },
+         [](DistributionSet& s) {
+             return calculateChiSquareWindow(s.chiSquare, "1", "2", "99999999999");
+         },
          {"OUT OF BOUNDS", "Cannot compute distribution if the degrees of freedom exceed 280."}},
-        {"t zero", [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "0"); },
+        {"t zero",
+         [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "0"); },
          {"INPUT ERROR", "The degrees of freedom must be >= 1"}},
-        {"F no d.f. 1", [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "a", "3"); },
+        {"F no d.f. 1",
+         [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "a", "3"); },
          {"Input Error", "Please put in a numerical value for F1."}},
-        {"F no d.f. 2", [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "3", ""); },
+        {"F no d.f. 2",
+         [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "3", ""); },
          {"Input Error", "Please put in a numerical value for F2."}},
-        {"F 90 and 0, one box", [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "90", "0"); },
+        {"F 90 and 0, one box",
+         [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "90", "0"); },
          {"OUT OF BOUNDS",
-          "Calculation not accurate if the degrees of freedom #1 exceed 80.\nThe degrees of freedom #2 must be >= 1\n"}},
-        {"F good d.f. 1 is not kept", [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "3", "81"); },
+          "Calculation not accurate if the degrees of freedom #1 exceed 80.\nThe degrees of "
+          "freedom #2 must be >= 1\n"}},
+        {"F good d.f. 1 is not kept",
+         [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "3", "81"); },
          {"OUT OF BOUNDS", "Calculation not accurate if the degrees of freedom #2 exceed 80.\n"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DistributionSet set;
         double lo = 0.25, hi = 0.5;
-        for (Distribution* d : std::initializer_list<Distribution*>{&set.normal, &set.t, &set.f, &set.chiSquare})
+        for (Distribution* d :
+             std::initializer_list<Distribution*>{&set.normal, &set.t, &set.f, &set.chiSquare})
             d->setLimits(lo, hi);
         const Snapshot before = snapshot(set, set.f);
         const WindowCalculation result = c.calculate(set);
@@ -116,9 +137,24 @@ TEST(ControlStrip, PlacesTheBoxesAcrossTheBottom) {
         std::string probabilityLabel;
     };
     const Case cases[] = {
-        {DistributionKind::ChiSquare, {28, 162, 296, 430}, 564, 106, {"X1", "X2", "D.F.", ""}, "Probability"},
-        {DistributionKind::T, {28, 162, 296, 430}, 564, 106, {"T1", "T2", "D.F.", ""}, "Probability"},
-        {DistributionKind::F, {14, 128, 242, 356, 470}, 584, 100, {"F1", "F2", "D.F. 1", "D.F. 2", ""}, "Probability"},
+        {DistributionKind::ChiSquare,
+         {28, 162, 296, 430},
+         564,
+         106,
+         {"X1", "X2", "D.F.", ""},
+         "Probability"},
+        {DistributionKind::T,
+         {28, 162, 296, 430},
+         564,
+         106,
+         {"T1", "T2", "D.F.", ""},
+         "Probability"},
+        {DistributionKind::F,
+         {14, 128, 242, 356, 470},
+         584,
+         100,
+         {"F1", "F2", "D.F. 1", "D.F. 2", ""},
+         "Probability"},
         {DistributionKind::Normal, {35, 201, 367}, 533, 131, {"", "", ""}, ""},
     };
     for (const Case& c : cases) {

@@ -25,13 +25,23 @@ struct DialogTexts {
 
 DialogTexts textsOf(DistributionKind kind) {
     switch (kind) {
-        case DistributionKind::Normal: return {"Critical Values: Normal Distribution", {}, "alpha", "Z-alpha"};
+        case DistributionKind::Normal:
+            return {"Critical Values: Normal Distribution", {}, "alpha", "Z-alpha"};
         case DistributionKind::T:
-            return {"Critical Values of the T Distribution", {"Degrees of\nFreedom"}, "Alpha", "T-critical"};
+            return {"Critical Values of the T Distribution",
+                    {"Degrees of\nFreedom"},
+                    "Alpha",
+                    "T-critical"};
         case DistributionKind::F:
-            return {"Critical Values of the F Distribution", {"D.F. 1", "D.F. 2"}, "Alpha", "F-critical"};
+            return {"Critical Values of the F Distribution",
+                    {"D.F. 1", "D.F. 2"},
+                    "Alpha",
+                    "F-critical"};
         case DistributionKind::ChiSquare:
-            return {"Critical Values of the Chi Square Distribution", {"Degrees of\nFreedom"}, "Alpha", "Critical"};
+            return {"Critical Values of the Chi Square Distribution",
+                    {"Degrees of\nFreedom"},
+                    "Alpha",
+                    "Critical"};
     }
     return {};
 }
@@ -75,10 +85,14 @@ CriticalValueDialog::CriticalValueDialog(DistributionKind kind, DistributionSet&
 
 std::vector<int> CriticalValueDialog::currentDegrees() const {
     switch (kind_) {
-        case DistributionKind::T: return {distributions_.t.degreesOfFreedom()};
-        case DistributionKind::ChiSquare: return {distributions_.chiSquare.degreesOfFreedom()};
-        case DistributionKind::F: return {distributions_.f.d1(), distributions_.f.d2()};
-        case DistributionKind::Normal: break;
+        case DistributionKind::T:
+            return {distributions_.t.degreesOfFreedom()};
+        case DistributionKind::ChiSquare:
+            return {distributions_.chiSquare.degreesOfFreedom()};
+        case DistributionKind::F:
+            return {distributions_.f.d1(), distributions_.f.d2()};
+        case DistributionKind::Normal:
+            break;
     }
     return {};
 }
@@ -101,8 +115,12 @@ void CriticalValueDialog::calculate() {
     const std::string alpha = alpha_->text().toStdString();
     CriticalValueOutcome outcome;
     switch (kind_) {
-        case DistributionKind::Normal: outcome = calculateNormalCritical(distributions_.normal, alpha); break;
-        case DistributionKind::T: outcome = calculateTCritical(distributions_.t, degreeText(0), alpha); break;
+        case DistributionKind::Normal:
+            outcome = calculateNormalCritical(distributions_.normal, alpha);
+            break;
+        case DistributionKind::T:
+            outcome = calculateTCritical(distributions_.t, degreeText(0), alpha);
+            break;
         case DistributionKind::ChiSquare:
             outcome = calculateChiSquareCritical(distributions_.chiSquare, degreeText(0), alpha);
             break;
@@ -123,13 +141,18 @@ void CriticalValueDialog::calculate() {
 
 void CriticalValueDialog::reject() {
     switch (kind_) {
-        case DistributionKind::T: distributions_.t.setDegreesOfFreedom(recorded_[0]); break;
-        case DistributionKind::ChiSquare: distributions_.chiSquare.setDegreesOfFreedom(recorded_[0]); break;
+        case DistributionKind::T:
+            distributions_.t.setDegreesOfFreedom(recorded_[0]);
+            break;
+        case DistributionKind::ChiSquare:
+            distributions_.chiSquare.setDegreesOfFreedom(recorded_[0]);
+            break;
         case DistributionKind::F:
             distributions_.f.setD1(recorded_[0]);
             distributions_.f.setD2(recorded_[1]);
             break;
-        case DistributionKind::Normal: break;
+        case DistributionKind::Normal:
+            break;
     }
     QDialog::reject();
 }

@@ -19,9 +19,9 @@ struct DistributionSet;
 // Escape or the title bar) puts back the degrees it had when it opened.
 class CriticalValueDialog : public QDialog {
     Q_OBJECT
-public:
-    CriticalValueDialog(DistributionKind kind, DistributionSet& distributions, MessageService& messages,
-                        QWidget* parent = nullptr);
+  public:
+    CriticalValueDialog(DistributionKind kind, DistributionSet& distributions,
+                        MessageService& messages, QWidget* parent = nullptr);
 
     void calculate();
     void reject() override;
@@ -33,7 +33,7 @@ public:
     QPushButton* calculateButton() const { return calculate_; }
     QPushButton* closeButton() const { return close_; }
 
-private:
+  private:
     DistributionKind kind_;
     DistributionSet& distributions_;
     MessageService& messages_;

@@ -33,36 +33,50 @@ constexpr int kAlpha = 1290;
 // The client area: it paints the drawing and the labels, and places the
 // strip of controls when its size changes.
 class Client : public QWidget {
-public:
+  public:
     explicit Client(DistributionWindow& owner) : QWidget(&owner), owner_(owner) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         owner_.paintClient(painter);
     }
     void resizeEvent(QResizeEvent*) override { owner_.placeControls(); }
-    void contextMenuEvent(QContextMenuEvent* event) override { owner_.showContextMenu(event->globalPos()); }
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        owner_.showContextMenu(event->globalPos());
+    }
 
-private:
+  private:
     DistributionWindow& owner_;
 };
 
 int degreeBoxCount(DistributionKind kind) {
     switch (kind) {
-        case DistributionKind::Normal: return 0;
-        case DistributionKind::F: return 2;
-        default: return 1;
+        case DistributionKind::Normal:
+            return 0;
+        case DistributionKind::F:
+            return 2;
+        default:
+            return 1;
     }
 }
 
-QString boxText(const QWidget* widget) { return static_cast<const QLineEdit*>(widget)->text(); }
+bool passesArrows(const QWidget* control) {
+    return qobject_cast<const QLineEdit*>(control) != nullptr;
+}
+
+QString boxText(const QWidget* widget) {
+    return static_cast<const QLineEdit*>(widget)->text();
+}
 
 }  // namespace
 
 DistributionWindow::DistributionWindow(DistributionKind kind, DistributionSet& distributions,
                                        StatisticsServices services, QWidget* parent)
-    : QMainWindow(parent, Qt::Window), kind_(kind), distributions_(distributions), services_(services) {
+    : QMainWindow(parent, Qt::Window),
+      kind_(kind),
+      distributions_(distributions),
+      services_(services) {
     const QString title = QString::fromLatin1(distributionTitle(kind));
     setWindowTitle(title);
     setObjectName(title);
@@ -86,7 +100,8 @@ void DistributionWindow::createMenuBar() {
     add(file, command::kPrint, "&Print");
     file->addSeparator();
     add(file, command::kExit, "C&lose");
-    add(menuBar()->addMenu(QStringLiteral("&Edit")), command::kCopyGraph, "&Copy Graph to Clipboard");
+    add(menuBar()->addMenu(QStringLiteral("&Edit")), command::kCopyGraph,
+        "&Copy Graph to Clipboard");
     add(menuBar()->addMenu(QStringLiteral("&Critical Values")), kAlpha, "&Alpha");
     QMenu* customize = menuBar()->addMenu(QStringLiteral("C&ustomize"));
     add(customize, command::kSetColors, "Set &Colors");
@@ -121,8 +136,11 @@ QLineEdit* DistributionWindow::box(int index) const {
 }
 
 void DistributionWindow::placeControls() {
-    const ControlStrip strip = controlStrip(kind_, client_->width(), client_->height(), fontMetrics().height());
-    auto place = [](QWidget* widget, const StripRect& r) { widget->setGeometry(r.x, r.y, r.width, r.height); };
+    const ControlStrip strip =
+        controlStrip(kind_, client_->width(), client_->height(), fontMetrics().height());
+    auto place = [](QWidget* widget, const StripRect& r) {
+        widget->setGeometry(r.x, r.y, r.width, r.height);
+    };
     for (std::size_t i = 0; i < inputs_.size() && i < strip.inputs.size(); ++i)
         place(inputs_[i], strip.inputs[i].box);
     place(probability_, strip.probability.box);
@@ -137,15 +155,17 @@ StatisticsColors DistributionWindow::colors() const {
 void DistributionWindow::paintClient(QPainter& painter) const {
     const QRect area = client_->rect();
     paintDistribution(painter, distributions_.drawn(kind_), colors(), area);
-    const ControlStrip strip = controlStrip(kind_, area.width(), area.height(), fontMetrics().height());
+    const ControlStrip strip =
+        controlStrip(kind_, area.width(), area.height(), fontMetrics().height());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setFont(font());
     std::vector<StripControl> labelled = strip.inputs;
     labelled.push_back(strip.probability);
     for (const StripControl& control : labelled) {
         if (control.label.empty()) continue;
-        painter.drawText(QRect(control.box.x, strip.labelTop, control.box.width, fontMetrics().height()),
-                         Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(control.label));
+        painter.drawText(
+            QRect(control.box.x, strip.labelTop, control.box.width, fontMetrics().height()),
+            Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(control.label));
     }
 }
 
@@ -157,13 +177,17 @@ QImage DistributionWindow::picture() const {
 }
 
 void DistributionWindow::calculate() {
-    auto text = [this](int i) { return boxText(inputs_[static_cast<std::size_t>(i)]).toStdString(); };
+    auto text = [this](int i) {
+        return boxText(inputs_[static_cast<std::size_t>(i)]).toStdString();
+    };
     WindowCalculation result;
     switch (kind_) {
         case DistributionKind::Normal:
             result = calculateNormalWindow(distributions_.normal, text(0), text(1));
             break;
-        case DistributionKind::T: result = calculateTWindow(distributions_.t, text(0), text(1), text(2)); break;
+        case DistributionKind::T:
+            result = calculateTWindow(distributions_.t, text(0), text(1), text(2));
+            break;
         case DistributionKind::ChiSquare:
             result = calculateChiSquareWindow(distributions_.chiSquare, text(0), text(1), text(2));
             break;
@@ -194,29 +218,45 @@ void DistributionWindow::refreshStatus() {
     status_->setText(QString::fromStdString(statusLineText(distributions_.drawn(kind_))));
 }
 
-QString DistributionWindow::statusLine() const { return status_->text(); }
+QString DistributionWindow::statusLine() const {
+    return status_->text();
+}
 
 void DistributionWindow::runCommand(int id) {
     switch (id) {
-        case command::kPrint: print(); return;
-        case command::kCopyGraph: copyGraph(); return;
-        case kAlpha: openCriticalValues(); return;
-        case command::kExit: close(); return;
-        default: services_.frame.runCommand(id); return;
+        case command::kPrint:
+            print();
+            return;
+        case command::kCopyGraph:
+            copyGraph();
+            return;
+        case kAlpha:
+            openCriticalValues();
+            return;
+        case command::kExit:
+            close();
+            return;
+        default:
+            services_.frame.runCommand(id);
+            return;
     }
 }
 
 void DistributionWindow::print() {
     const DrawnDistribution drawn = distributions_.drawn(kind_);
     const StatisticsColors pictureColors = colors();
-    PrintJob job{windowTitle().toStdString(), 1, [drawn, pictureColors](QPainter& painter, const QRect& page, int) {
+    PrintJob job{windowTitle().toStdString(), 1,
+                 [drawn, pictureColors](QPainter& painter, const QRect& page, int) {
                      paintDistribution(painter, drawn, pictureColors, page);
                  }};
     if (services_.dialogs.print(job) == PrintOutcome::Failed)
-        services_.messages.show({"PRINTER ERROR", "Please check that the printer is on and properly connected."});
+        services_.messages.show(
+            {"PRINTER ERROR", "Please check that the printer is on and properly connected."});
 }
 
-void DistributionWindow::copyGraph() { services_.dialogs.setClipboardImage(picture()); }
+void DistributionWindow::copyGraph() {
+    services_.dialogs.setClipboardImage(picture());
+}
 
 void DistributionWindow::openCriticalValues() {
     auto* dialog = new CriticalValueDialog(kind_, distributions_, services_.messages, this);
@@ -228,7 +268,8 @@ void DistributionWindow::openCriticalValues() {
 
 std::vector<MenuEntry> DistributionWindow::contextMenuEntries() const {
     if (kind_ == DistributionKind::ChiSquare)
-        return {{command::kRestoreDefaults, "&Restore Defaults", true}, {command::kSetColors, "Set Colors", true}};
+        return {{command::kRestoreDefaults, "&Restore Defaults", true},
+                {command::kSetColors, "Set Colors", true}};
     // The graph's own menu, reduced to the commands that still make sense
     // here; they go to the main window.
     std::vector<MenuEntry> entries;
@@ -245,7 +286,8 @@ std::vector<MenuEntry> DistributionWindow::contextMenuEntries() const {
 
 void DistributionWindow::showContextMenu(const QPoint& globalPos) {
     QMenu menu(this);
-    if (kind_ == DistributionKind::ChiSquare) menu.setTitle(QStringLiteral("Chi Square Graph Options"));
+    if (kind_ == DistributionKind::ChiSquare)
+        menu.setTitle(QStringLiteral("Chi Square Graph Options"));
     for (const MenuEntry& entry : contextMenuEntries()) {
         QAction* action = menu.addAction(QString::fromStdString(entry.text));
         const int id = entry.command;
@@ -274,21 +316,35 @@ bool DistributionWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool shift = key->modifiers() & Qt::ShiftModifier;
     switch (key->key()) {
-        case Qt::Key_Escape: close(); return true;
+        case Qt::Key_Escape:
+            close();
+            return true;
         case Qt::Key_Pause:
             if (!(key->modifiers() & Qt::ControlModifier)) return false;
             close();
             return true;
         case Qt::Key_Return:
-        case Qt::Key_Enter: calculate(); return true;
-        case Qt::Key_Tab: moveFocus(control, !shift); return true;
-        case Qt::Key_Backtab: moveFocus(control, false); return true;
-        // Arrows move the focus and still reach the box.
+        case Qt::Key_Enter:
+            calculate();
+            return true;
+        case Qt::Key_Tab:
+            moveFocus(control, !shift);
+            return true;
+        case Qt::Key_Backtab:
+            moveFocus(control, false);
+            return true;
+        // Arrows move the focus and still reach a box; a button would move
+        // the focus a second time with them.
         case Qt::Key_Right:
-        case Qt::Key_Down: moveFocus(control, !shift); return false;
+        case Qt::Key_Down:
+            moveFocus(control, !shift);
+            return !passesArrows(control);
         case Qt::Key_Left:
-        case Qt::Key_Up: moveFocus(control, shift); return false;
-        default: return false;
+        case Qt::Key_Up:
+            moveFocus(control, shift);
+            return !passesArrows(control);
+        default:
+            return false;
     }
 }
 

@@ -33,9 +33,9 @@ struct StatisticsServices {
 // limits and degrees of freedom and calculate the probability.
 class DistributionWindow : public QMainWindow {
     Q_OBJECT
-public:
-    DistributionWindow(DistributionKind kind, DistributionSet& distributions, StatisticsServices services,
-                       QWidget* parent = nullptr);
+  public:
+    DistributionWindow(DistributionKind kind, DistributionSet& distributions,
+                       StatisticsServices services, QWidget* parent = nullptr);
 
     DistributionKind kind() const { return kind_; }
 
@@ -64,10 +64,10 @@ public:
     void placeControls();
     void showContextMenu(const QPoint& globalPos);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     DistributionKind kind_;
     DistributionSet& distributions_;
     StatisticsServices services_;

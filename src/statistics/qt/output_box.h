@@ -10,7 +10,8 @@ namespace orrery {
 inline void makeOutputBox(QLineEdit& box) {
     box.setEnabled(false);
     QPalette readable = box.palette();
-    readable.setColor(QPalette::Disabled, QPalette::Text, readable.color(QPalette::Active, QPalette::Text));
+    readable.setColor(QPalette::Disabled, QPalette::Text,
+                      readable.color(QPalette::Active, QPalette::Text));
     box.setPalette(readable);
 }
 

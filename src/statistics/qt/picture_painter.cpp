@@ -66,14 +66,16 @@ QFont pictureFont(PictureFont font) {
             f.setPointSize(11);
             return f;
         }
-        case PictureFont::AnnotationSans: break;
+        case PictureFont::AnnotationSans:
+            break;
     }
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(11);
     return f;
 }
 
-PictureFrame measurePictureFrame(QPaintDevice* device, DistributionKind kind, int width, int height) {
+PictureFrame measurePictureFrame(QPaintDevice* device, DistributionKind kind, int width,
+                                 int height) {
     const QFontMetrics axis(pictureFont(PictureFont::Axis), device);
     const QFontMetrics annotation(pictureFont(annotationFont(kind)), device);
     return {width, height, axis.lineSpacing(), annotation.lineSpacing()};
@@ -85,17 +87,21 @@ void paintPicture(QPainter& painter, const DistributionPicture& picture, const Q
     painter.setClipRect(QRect(QPoint(0, 0), area.size()));
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const PicturePrimitive& item : picture.items) {
-        if (const auto* line = std::get_if<PictureLine>(&item)) paintLine(painter, *line);
-        else if (const auto* polygon = std::get_if<PicturePolygon>(&item)) paintPolygon(painter, *polygon);
-        else paintText(painter, std::get<PictureText>(item));
+        if (const auto* line = std::get_if<PictureLine>(&item))
+            paintLine(painter, *line);
+        else if (const auto* polygon = std::get_if<PicturePolygon>(&item))
+            paintPolygon(painter, *polygon);
+        else
+            paintText(painter, std::get<PictureText>(item));
     }
     painter.restore();
 }
 
-void paintDistribution(QPainter& painter, const DrawnDistribution& drawn, const StatisticsColors& colors,
-                       const QRect& area) {
+void paintDistribution(QPainter& painter, const DrawnDistribution& drawn,
+                       const StatisticsColors& colors, const QRect& area) {
     painter.fillRect(area, Qt::white);
-    const PictureFrame frame = measurePictureFrame(painter.device(), drawn.kind, area.width(), area.height());
+    const PictureFrame frame =
+        measurePictureFrame(painter.device(), drawn.kind, area.width(), area.height());
     paintPicture(painter, drawDistribution(drawn, frame, colors), area);
 }
 

@@ -18,14 +18,15 @@ QFont pictureFont(PictureFont font);
 
 // The frame of a picture W x H on the device, with the fonts of the
 // distribution's drawing measured there.
-PictureFrame measurePictureFrame(QPaintDevice* device, DistributionKind kind, int width, int height);
+PictureFrame measurePictureFrame(QPaintDevice* device, DistributionKind kind, int width,
+                                 int height);
 
 // Paints the primitives into `area` (its corner is the picture's origin),
 // clipped to it: a density too tall for the frame leaves at its edge.
 void paintPicture(QPainter& painter, const DistributionPicture& picture, const QRect& area);
 
 // Measures, draws and paints one distribution into `area` on a white ground.
-void paintDistribution(QPainter& painter, const DrawnDistribution& drawn, const StatisticsColors& colors,
-                       const QRect& area);
+void paintDistribution(QPainter& painter, const DrawnDistribution& drawn,
+                       const StatisticsColors& colors, const QRect& area);
 
 }  // namespace orrery

@@ -27,8 +27,8 @@ QSize frameClientSize(QWidget* frame) {
 
 }  // namespace
 
-StatisticsWindows::StatisticsWindows(GraphSettings& settings, MessageService& messages, DialogService& dialogs,
-                                     FrameHooks& frame)
+StatisticsWindows::StatisticsWindows(GraphSettings& settings, MessageService& messages,
+                                     DialogService& dialogs, FrameHooks& frame)
     : services_{settings, messages, dialogs, frame} {}
 
 StatisticsWindows::~StatisticsWindows() {
@@ -68,7 +68,8 @@ std::vector<DistributionWindow*> StatisticsWindows::openWindows() const {
 }
 
 void StatisticsWindows::settingsChanged() {
-    std::erase_if(windows_, [](const QPointer<DistributionWindow>& window) { return window.isNull(); });
+    std::erase_if(windows_,
+                  [](const QPointer<DistributionWindow>& window) { return window.isNull(); });
     for (DistributionWindow* window : openWindows()) window->client()->update();
 }
 

@@ -13,8 +13,9 @@ namespace orrery {
 // distributions, so degrees of freedom and limits outlive a closed window;
 // each menu command opens a new window, and older ones stay open beside it.
 class StatisticsWindows : public CommandModule {
-public:
-    StatisticsWindows(GraphSettings& settings, MessageService& messages, DialogService& dialogs, FrameHooks& frame);
+  public:
+    StatisticsWindows(GraphSettings& settings, MessageService& messages, DialogService& dialogs,
+                      FrameHooks& frame);
     ~StatisticsWindows() override;
 
     std::vector<int> commands() const override;
@@ -26,7 +27,7 @@ public:
     // The windows still open, oldest first.
     std::vector<DistributionWindow*> openWindows() const;
 
-private:
+  private:
     StatisticsServices services_;
     DistributionSet distributions_;
     std::vector<QPointer<DistributionWindow>> windows_;
