@@ -53,20 +53,6 @@ const char* distributionTitle(DistributionKind kind) {
     return "";
 }
 
-int distributionPrintKind(DistributionKind kind) {
-    switch (kind) {
-        case DistributionKind::Normal:
-            return 1;
-        case DistributionKind::T:
-            return 2;
-        case DistributionKind::F:
-            return 3;
-        case DistributionKind::ChiSquare:
-            return 4;
-    }
-    return 0;
-}
-
 std::string annotationText(const DrawnDistribution& drawn) {
     const Distribution& d = *drawn.distribution;
     const double lo = d.lowerLimit(), hi = d.upperLimit(), area = currentArea(d);

@@ -29,9 +29,6 @@ DrawnDistribution drawnDistribution(const ChiSquareDistribution& chiSquare);
 // The window's title, which is also its class name.
 const char* distributionTitle(DistributionKind kind);
 
-// What the printing routine is told to print for each window.
-int distributionPrintKind(DistributionKind kind);
-
 // The one-line annotation under the drawing, with the current limits and area.
 std::string annotationText(const DrawnDistribution& drawn);
 

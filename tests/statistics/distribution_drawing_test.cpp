@@ -6,10 +6,13 @@
 #include <functional>
 #include <string>
 
+#include "picture_items.h"
 #include "statistics/distribution_set.h"
 
 namespace orrery {
 namespace {
+
+using testing::itemsOf;
 
 // A 700 x 450 picture whose axis font is 12 pixels a line: U = 60, a = 5,
 // m = 30; the annotation font's 14 pixels give it a margin of 35.
@@ -18,14 +21,6 @@ constexpr ColorRef kAxes = makeRgb(235, 0, 0), kWhite = makeRgb(255, 255, 255),
                    kLabel = makeRgb(0, 55, 0), kCurve = makeRgb(155, 0, 155),
                    kYellow = makeRgb(255, 255, 0);
 constexpr StatisticsColors kColors{kAxes, kWhite, kLabel, kCurve};
-
-template <class T>
-std::vector<T> itemsOf(const DistributionPicture& picture) {
-    std::vector<T> out;
-    for (const PicturePrimitive& item : picture.items)
-        if (const T* p = std::get_if<T>(&item)) out.push_back(*p);
-    return out;
-}
 
 std::vector<PictureText> tickLabels(const DistributionPicture& picture) {
     std::vector<PictureText> labels;

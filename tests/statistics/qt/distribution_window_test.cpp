@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "shell/command_ids.h"
+#include "statistics/picture_items.h"
 #include "statistics/qt/picture_painter.h"
 #include "statistics_fixture.h"
 
@@ -25,14 +26,6 @@ DistributionPicture modelOf(const DistributionWindow& window, const Distribution
     const PictureFrame frame =
         measurePictureFrame(&surface, window.kind(), image.width(), image.height());
     return drawDistribution(set.drawn(window.kind()), frame, colors);
-}
-
-template <class T>
-std::vector<T> itemsOf(const DistributionPicture& picture) {
-    std::vector<T> out;
-    for (const PicturePrimitive& item : picture.items)
-        if (const T* p = std::get_if<T>(&item)) out.push_back(*p);
-    return out;
 }
 
 // The tallest point of a polygon's curve within [from, to] pixels.
