@@ -21,41 +21,6 @@ Snapshot snapshot(const DistributionSet& s, const Distribution& d) {
             s.f.d1(),       s.f.d2()};
 }
 
-TEST(WindowCalculation, AcceptedInputsStoreOrderedLimitsAndShowTheArea) {
-    struct Case {
-        const char* name;
-        std::function<WindowCalculation(DistributionSet&)> calculate;
-        DistributionKind kind;
-        bool swapped;
-        double lower, upper;
-        std::string probability;
-    };
-    const Case cases[] = {
-        {"normal",
-         [](DistributionSet& s) { return calculateNormalWindow(s.normal, "-1.96", "1.96"); },
-         DistributionKind::Normal, false, -1.96, 1.96, "0.950004"},
-        {"chi-square swapped",
-         [](DistributionSet& s) { return calculateChiSquareWindow(s.chiSquare, "5", "2", "1"); },
-         DistributionKind::ChiSquare, true, 2, 5, "0.131952"},
-        {"t read as %lf and %d",
-         [](DistributionSet& s) { return calculateTWindow(s.t, " 1e0x", "-1", "10.9"); },
-         DistributionKind::T, true, -1, 1, "0.659107"},
-        {"F", [](DistributionSet& s) { return calculateFWindow(s.f, "0", "3.0", "2", "5"); },
-         DistributionKind::F, false, 0, 3, "0.860703"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        DistributionSet set;
-        const WindowCalculation result = c.calculate(set);
-        ASSERT_FALSE(result.message) << result.message->text;
-        EXPECT_EQ(result.swapped, c.swapped);
-        EXPECT_EQ(result.probability, c.probability);
-        const Distribution& d = *set.drawn(c.kind).distribution;
-        EXPECT_EQ(d.lowerLimit(), c.lower);
-        EXPECT_EQ(d.upperLimit(), c.upper);
-    }
-}
-
 TEST(WindowCalculation, RefusedInputsShowTheirMessageAndChangeNothing) {
     struct Case {
         const char* name;
