@@ -12,6 +12,19 @@ namespace {
 constexpr int kPlottedPoints = 100;
 constexpr ColorRef kWhite = makeRgb(255, 255, 255);
 
+// The lengths everything is measured in: the unit U is five lines of the
+// font, the arrow size a twelfth of it and the margin half.
+struct DrawingUnits {
+    int unit = 0;
+    int arrow = 0;
+    int margin = 0;
+};
+
+DrawingUnits drawingUnits(int lineHeight) {
+    const int unit = lineHeight * 5;
+    return {unit, unit / 12, unit / 2};
+}
+
 bool startsAtZero(DistributionKind kind) {
     return kind == DistributionKind::ChiSquare || kind == DistributionKind::F;
 }
@@ -143,11 +156,6 @@ void addAxes(DistributionPicture& picture, const DrawnDistribution& drawn, const
 
 PictureFont annotationFont(DistributionKind kind) {
     return startsAtZero(kind) ? PictureFont::AnnotationSerif : PictureFont::AnnotationSans;
-}
-
-DrawingUnits drawingUnits(int lineHeight) {
-    const int unit = lineHeight * 5;
-    return {unit, unit / 12, unit / 2};
 }
 
 DistributionPicture drawDistribution(const DrawnDistribution& drawn, const PictureFrame& frame,

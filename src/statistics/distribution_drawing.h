@@ -23,15 +23,6 @@ struct StatisticsColors {
     ColorRef curve = 0;
 };
 
-// The lengths everything is measured in: the unit U is five axis-font
-// lines, the arrow size a twelfth and the margin half of it.
-struct DrawingUnits {
-    int unit = 0;
-    int arrow = 0;
-    int margin = 0;
-};
-DrawingUnits drawingUnits(int lineHeight);
-
 // The arrow heads are outlined in this dark blue whatever the colours.
 inline constexpr ColorRef kArrowOutline = makeRgb(0, 0, 100);
 

@@ -81,7 +81,6 @@ DistributionWindow::DistributionWindow(DistributionKind kind, DistributionSet& d
     setWindowTitle(title);
     setObjectName(title);
     client_ = new Client(*this);
-    client_->setAutoFillBackground(false);
     setCentralWidget(client_);
     status_ = new QLabel(this);
     statusBar()->addWidget(status_, 1);
