@@ -1,9 +1,8 @@
 #include "statistics/critical_value_request.h"
 
-#include <climits>
-
 #include "common/c_numeric.h"
 #include "statistics/chi_square_distribution.h"
+#include "statistics/degrees_text.h"
 #include "statistics/f_distribution.h"
 #include "statistics/normal_distribution.h"
 #include "statistics/t_distribution.h"
@@ -38,13 +37,8 @@ CriticalValueOutcome computeForAlpha(const Distribution& distribution, const Alp
     return {formatC(rule.outputFormat, distribution.criticalValue(*alpha)), std::nullopt};
 }
 
-// A box that holds no whole number counts as 0, which every setter refuses;
-// a number too large for "%d" counts as too large.
-int readDegrees(std::string_view text) {
-    if (const std::optional<int> n = scanInt(text)) return *n;
-    const std::optional<double> huge = scanDouble(text);
-    return huge && *huge > 0 ? INT_MAX : 0;
-}
+// A box that holds no whole number counts as 0, which every setter refuses.
+int readDegrees(std::string_view text) { return scanDegrees(text).value_or(0); }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "graphing/qt/calculus_dialogs.h"
 #include "linear_algebra/qt/linear_algebra_windows.h"
 #include "shell/qt/main_frame.h"
+#include "statistics/qt/statistics_windows.h"
 #include "utilities/qt/utilities_windows.h"
 
 namespace orrery {
@@ -15,6 +16,7 @@ void MainFrame::createModules() {
     modules_.push_back(std::make_unique<CalculusDialogs>(view_, messages_, *this));
     modules_.push_back(std::make_unique<FittingWindows>(view_, messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<LinearAlgebraWindows>(messages_, dialogs_, *this));
+    modules_.push_back(std::make_unique<StatisticsWindows>(settings_, messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<UtilitiesWindows>(messages_, dialogs_, *this));
 }
 
