@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <vector>
+
+#include "common/user_message.h"
+#include "shell/export_format.h"
+
+namespace orrery {
+
+class GraphPainter;
+class GraphView;
+
+// An exported picture's file content, and the refusals of curves that could
+// not be drawn into it.
+struct EncodedPicture {
+    QByteArray bytes;  // empty when the encoder failed
+    std::vector<UserMessage> messages;
+};
+
+// The export variant of the graph picture: background, axes, every curve
+// (whether or not the graph shows them yet) and the graph text, at
+// width x height. Bitmaps go through QImageWriter (JPEG at quality 99, grey
+// pictures as grey JPEGs) or, for GIF, a 256-colour palette; SVG and PDF are
+// drawn by the same painter onto the vector device, so curves stay paths.
+EncodedPicture encodePicture(ExportFormat format, GraphView& view, GraphPainter& painter, int width,
+                             int height);
+
+}  // namespace orrery
