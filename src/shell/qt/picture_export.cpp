@@ -10,6 +10,7 @@
 
 #include "graphing/qt/graph_painter.h"
 #include "shell/gif_encoder.h"
+#include "shell/jpeg_encoder.h"
 
 namespace orrery {
 namespace {
@@ -20,27 +21,39 @@ constexpr int kPixelsPerInch = 96;
 
 QImage paintImage(GraphView& view, GraphPainter& graph, int width, int height, EncodedPicture& out) {
     QImage image(width, height, QImage::Format_RGB32);
+    // The outline's smooth outer edge blends with what lies beneath it.
+    image.fill(Qt::white);
     QPainter painter(&image);
     out.messages = graph.paint(painter, view, width, height, true).messages;
     return image;
 }
 
-QByteArray writeImage(const QImage& image, const char* format, int quality = -1) {
+QByteArray writeImage(const QImage& image, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
-    if (quality >= 0) writer.setQuality(quality);
     if (!writer.write(image)) return {};
     return bytes;
 }
 
+const std::uint32_t* pixelsOf(const QImage& image) {
+    return reinterpret_cast<const std::uint32_t*>(image.constBits());
+}
+
+std::int32_t strideOf(const QImage& image) { return static_cast<std::int32_t>(image.bytesPerLine() / 4); }
+
+QByteArray toBytes(const std::vector<std::uint8_t>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray jpegBytes(const QImage& image) {
+    constexpr int kQuality = 99;
+    return toBytes(encodeJpeg(pixelsOf(image), image.width(), image.height(), strideOf(image), kQuality));
+}
+
 QByteArray gifBytes(const QImage& image) {
-    const IndexedPicture indexed =
-        quantizeColors(reinterpret_cast<const std::uint32_t*>(image.constBits()), image.width(), image.height(),
-                       static_cast<std::int32_t>(image.bytesPerLine() / 4));
-    const std::vector<std::uint8_t> gif = encodeGif(indexed);
-    return QByteArray(reinterpret_cast<const char*>(gif.data()), static_cast<qsizetype>(gif.size()));
+    return toBytes(encodeGif(quantizeColors(pixelsOf(image), image.width(), image.height(), strideOf(image))));
 }
 
 QByteArray svgBytes(GraphView& view, GraphPainter& graph, int width, int height, EncodedPicture& out) {
@@ -94,10 +107,7 @@ EncodedPicture encodePicture(ExportFormat format, GraphView& view, GraphPainter&
     switch (format) {
         case ExportFormat::Bmp: out.bytes = writeImage(image, "bmp"); break;
         case ExportFormat::Png: out.bytes = writeImage(image, "png"); break;
-        case ExportFormat::Jpeg:
-            out.bytes = writeImage(image.allGray() ? image.convertToFormat(QImage::Format_Grayscale8) : image,
-                                   "jpeg", 99);
-            break;
+        case ExportFormat::Jpeg: out.bytes = jpegBytes(image); break;
         case ExportFormat::Gif: out.bytes = gifBytes(image); break;
         case ExportFormat::Svg:
         case ExportFormat::Pdf: break;

@@ -20,9 +20,10 @@ struct EncodedPicture {
 
 // The export variant of the graph picture: background, axes, every curve
 // (whether or not the graph shows them yet) and the graph text, at
-// width x height. Bitmaps go through QImageWriter (JPEG at quality 99, grey
-// pictures as grey JPEGs) or, for GIF, a 256-colour palette; SVG and PDF are
-// drawn by the same painter onto the vector device, so curves stay paths.
+// width x height. BMP and PNG go through QImageWriter, JPEG through libjpeg at
+// quality 99 with full-resolution colour, GIF with a 256-colour palette; SVG
+// and PDF are drawn by the same painter onto the vector device, so curves
+// stay paths.
 EncodedPicture encodePicture(ExportFormat format, GraphView& view, GraphPainter& painter, int width,
                              int height);
 
