@@ -102,7 +102,8 @@ TEST_F(HeadlessExportTest, AnyMessageWritesNothingAndFails) {
          "INVALID SCALING PARAMETERS: "},
         {{path("g.png"), 200, 100, std::nullopt, path("none.qpl"), {}},
          "FILE ERROR: Cannot draw the graph from the file "},
-        {{path("g.png"), 200, 100, std::nullopt, path("photo.png"), {}}, "Cannot open file: "},
+        {{path("g.png"), 200, 100, std::nullopt, path("photo.png"), {}},
+         "File Type Error: This program does not open files with extension: png"},
         {{path("no/g.png"), 200, 100, std::nullopt, "", {"x"}}, "Orrery_742: Could not save the file: "},
     };
     for (const Case& c : cases) {
