@@ -11,6 +11,7 @@
 #include "graphing/qt/graph_painter.h"
 #include "shell/gif_encoder.h"
 #include "shell/jpeg_encoder.h"
+#include "shell/png_encoder.h"
 
 namespace orrery {
 namespace {
@@ -106,7 +107,9 @@ EncodedPicture encodePicture(ExportFormat format, GraphView& view, GraphPainter&
     const QImage image = paintImage(view, painter, width, height, out);
     switch (format) {
         case ExportFormat::Bmp: out.bytes = writeImage(image, "bmp"); break;
-        case ExportFormat::Png: out.bytes = writeImage(image, "png"); break;
+        case ExportFormat::Png:
+            out.bytes = toBytes(encodePng(pixelsOf(image), image.width(), image.height(), strideOf(image)));
+            break;
         case ExportFormat::Jpeg: out.bytes = jpegBytes(image); break;
         case ExportFormat::Gif: out.bytes = gifBytes(image); break;
         case ExportFormat::Svg:
