@@ -60,9 +60,4 @@ std::optional<UserMessage> writePictureFile(const std::string& path, std::string
     return couldNotSaveMessage(path);
 }
 
-std::optional<UserMessage> writePictureFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    return writePictureFile(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-}
-
 }  // namespace orrery

@@ -28,7 +28,6 @@ UserMessage couldNotSaveMessage(std::string_view path);
 
 // Writes the bytes into a new file beside `path` and renames it over `path`,
 // so a failed export leaves an older picture of that name whole.
-std::optional<UserMessage> writePictureFile(const std::string& path, const std::vector<std::uint8_t>& bytes);
 std::optional<UserMessage> writePictureFile(const std::string& path, std::string_view bytes);
 
 }  // namespace orrery

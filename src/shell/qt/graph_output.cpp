@@ -58,12 +58,7 @@ bool GraphOutput::exportPicture() {
     // Sketch already refused are not reported again.
     const EncodedPicture picture =
         encodePicture(*exportFormatFor(*chosen), view_, graph_.painter(), graph_.width(), graph_.height());
-    // An encoder that produced nothing is a failed export, not a success.
-    const auto failure = picture.bytes.isEmpty()
-                             ? std::optional<UserMessage>(couldNotSaveMessage(*chosen))
-                             : writePictureFile(*chosen, std::string_view(picture.bytes.constData(),
-                                                                          static_cast<std::size_t>(picture.bytes.size())));
-    if (failure) {
+    if (const auto failure = savePicture(*chosen, picture)) {
         messages_.show(*failure);
         return false;
     }

@@ -92,14 +92,8 @@ int exportGraph(const ExportRequest& request, std::ostream& err) {
         EncodedPicture picture = encodePicture(*exportFormatFor(request.output), view, painter, request.width,
                                                request.height);
         problems = std::move(picture.messages);
-        if (problems.empty()) {
-            if (picture.bytes.isEmpty())
-                problems.push_back(couldNotSaveMessage(request.output));
-            else if (auto failure = writePictureFile(
-                         request.output,
-                         std::string_view(picture.bytes.constData(), static_cast<std::size_t>(picture.bytes.size()))))
-                problems.push_back(*failure);
-        }
+        if (problems.empty())
+            if (auto failure = savePicture(request.output, picture)) problems.push_back(*failure);
     }
     for (const UserMessage& problem : problems) report(problem, err);
     return problems.empty() ? 0 : 1;

@@ -118,4 +118,10 @@ EncodedPicture encodePicture(ExportFormat format, GraphView& view, GraphPainter&
     return out;
 }
 
+std::optional<UserMessage> savePicture(const std::string& path, const EncodedPicture& picture) {
+    if (picture.bytes.isEmpty()) return couldNotSaveMessage(path);
+    return writePictureFile(path, std::string_view(picture.bytes.constData(),
+                                                   static_cast<std::size_t>(picture.bytes.size())));
+}
+
 }  // namespace orrery

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "common/user_message.h"
@@ -26,5 +28,9 @@ struct EncodedPicture {
 // stay paths.
 EncodedPicture encodePicture(ExportFormat format, GraphView& view, GraphPainter& painter, int width,
                              int height);
+
+// Writes the picture's bytes over `path` (whole or not at all); an encoder
+// that produced nothing is a failed save too, never reported as success.
+std::optional<UserMessage> savePicture(const std::string& path, const EncodedPicture& picture);
 
 }  // namespace orrery

@@ -4,12 +4,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "common/qt/print_run.h"
+#include "support/pdf_pages.h"
 
 namespace orrery {
 namespace {
@@ -18,17 +17,6 @@ QWidget* cancelBox() {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == QStringLiteral("PrintDlgBox") && window->isVisible()) return window;
     return nullptr;
-}
-
-std::size_t pdfPages(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    const std::string pdf = bytes.str();
-    std::size_t pages = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
-        if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
-    return pages;
 }
 
 // Three pages to a PDF file; `cancelOn` presses Cancel while that page is
@@ -61,7 +49,7 @@ Printed printThree(int cancelOn, const QString& file) {
     result.outcome = printPages(printer, job, &owner);
     EXPECT_TRUE(owner.isEnabled());
     EXPECT_EQ(cancelBox(), nullptr);
-    result.pagesInFile = pdfPages(file);
+    result.pagesInFile = testing::pdfPageCount(testing::readFileBytes(file.toStdString()));
     return result;
 }
 

@@ -2,8 +2,6 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +11,7 @@
 #include "shell/qt/frame_menus.h"
 #include "shell/qt/calculator_face.h"
 #include "shell/qt/value_display.h"
+#include "support/pdf_pages.h"
 
 namespace orrery::testing {
 namespace {
@@ -34,13 +33,6 @@ int colourDistance(QColor a, QColor b) {
 bool onCurve(const QImage& image, QPoint at, QColor curve) {
     const QColor pixel = image.pixelColor(at);
     return 2 * colourDistance(pixel, curve) < colourDistance(pixel, Qt::white);
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 class GraphOutputTest : public MainFrameTest {
@@ -91,7 +83,7 @@ TEST_F(GraphOutputTest, VectorFormatsHoldTheCurvesAsPathsAndOnePage) {
 
     // A curve is a long line (hundreds of points) in its colour, which the
     // enclosing group gives.
-    QXmlStreamReader svg(QString::fromStdString(readBytes(path("sine.svg"))));
+    QXmlStreamReader svg(QString::fromStdString(readFileBytes(path("sine.svg"))));
     std::vector<QString> strokes{QString()};
     int curvePaths = 0;
     while (!svg.atEnd()) {
@@ -109,12 +101,9 @@ TEST_F(GraphOutputTest, VectorFormatsHoldTheCurvesAsPathsAndOnePage) {
     EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
     EXPECT_GE(curvePaths, 1);
 
-    const std::string pdf = readBytes(path("sine.pdf"));
+    const std::string pdf = readFileBytes(path("sine.pdf"));
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
-    std::size_t pages = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
-        if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
-    EXPECT_EQ(pages, 1u);
+    EXPECT_EQ(pdfPageCount(pdf), 1u);
 }
 
 TEST_F(GraphOutputTest, RefusedOrUnwritableNamesWriteNothingAndKeepTheTitle) {
