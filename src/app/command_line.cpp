@@ -25,9 +25,9 @@ std::optional<double> readNumber(const std::string& text) {
     return value;
 }
 
-// "WxH" with whole numbers from 1 to 16384: larger pictures would not fit in memory.
+// "WxH" with whole numbers from 1 to 8192: a larger picture would take gigabytes.
 bool readSize(const std::string& text, int& width, int& height) {
-    constexpr long kLargest = 16384;
+    constexpr long kLargest = 8192;
     const std::size_t x = text.find_first_of("xX");
     if (x == std::string::npos) return false;
     auto whole = [](const std::string& digits, int& out) {
@@ -92,7 +92,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             exportOptionGiven = true;
             std::optional<std::string> text = value();
             if (!text || !readSize(*text, request.width, request.height))
-                return failure("--size needs WIDTHxHEIGHT in pixels, each from 1 to 16384");
+                return failure("--size needs WIDTHxHEIGHT in pixels, each from 1 to 8192");
         } else if (arg == "--range") {
             exportOptionGiven = true;
             std::array<std::string, 4> fields;

@@ -76,7 +76,7 @@ void GraphOutput::copyGraph() {
     if (valueDisplay_.hasFocus())
         dialogs_.setClipboardText(valueDisplay_.text().toStdString());
     else
-        dialogs_.setClipboardImage(graph_.picture());
+        dialogs_.setClipboardImage(graphImage(view_, graph_.painter(), graph_.width(), graph_.height(), false));
     returnFocus();
 }
 

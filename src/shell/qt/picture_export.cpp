@@ -20,15 +20,6 @@ namespace {
 // and pens keep the proportions of the window.
 constexpr int kPixelsPerInch = 96;
 
-QImage paintImage(GraphView& view, GraphPainter& graph, int width, int height, EncodedPicture& out) {
-    QImage image(width, height, QImage::Format_RGB32);
-    // The outline's smooth outer edge blends with what lies beneath it.
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    out.messages = graph.paint(painter, view, width, height, true).messages;
-    return image;
-}
-
 QByteArray writeImage(const QImage& image, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -95,6 +86,17 @@ QByteArray pdfBytes(GraphView& view, GraphPainter& graph, int width, int height,
 
 }  // namespace
 
+QImage graphImage(GraphView& view, GraphPainter& graph, int width, int height, bool allCurves,
+                  std::vector<UserMessage>* messages) {
+    if (width <= 0 || height <= 0) return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    GraphPicture picture = graph.paint(painter, view, width, height, allCurves);
+    if (messages) *messages = std::move(picture.messages);
+    return image;
+}
+
 EncodedPicture encodePicture(ExportFormat format, GraphView& view, GraphPainter& painter, int width,
                              int height) {
     EncodedPicture out;
@@ -104,7 +106,7 @@ EncodedPicture encodePicture(ExportFormat format, GraphView& view, GraphPainter&
         case ExportFormat::Pdf: out.bytes = pdfBytes(view, painter, width, height, out); return out;
         default: break;
     }
-    const QImage image = paintImage(view, painter, width, height, out);
+    const QImage image = graphImage(view, painter, width, height, true, &out.messages);
     switch (format) {
         case ExportFormat::Bmp: out.bytes = writeImage(image, "bmp"); break;
         case ExportFormat::Png:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,12 @@ struct EncodedPicture {
 // stay paths.
 EncodedPicture encodePicture(ExportFormat format, GraphView& view, GraphPainter& painter, int width,
                              int height);
+
+// The graph picture as an image on a white ground (the outline's smooth outer
+// edge blends with what lies beneath it): the export variant with allCurves,
+// otherwise the picture the window shows.
+QImage graphImage(GraphView& view, GraphPainter& painter, int width, int height, bool allCurves,
+                  std::vector<UserMessage>* messages = nullptr);
 
 // Writes the picture's bytes over `path` (whole or not at all); an encoder
 // that produced nothing is a failed save too, never reported as success.
