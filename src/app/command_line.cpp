@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <array>
 #include <iostream>
 #include <iterator>
 
@@ -24,6 +25,23 @@ std::optional<double> readNumber(const std::string& text) {
     return value;
 }
 
+// "WxH" with whole numbers from 1 to 8192: a larger picture would take gigabytes.
+bool readSize(const std::string& text, int& width, int& height) {
+    constexpr long kLargest = 8192;
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos) return false;
+    auto whole = [](const std::string& digits, int& out) {
+        if (digits.empty() || digits.size() > 5 ||
+            digits.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        const long value = std::stol(digits);
+        if (value < 1 || value > kLargest) return false;
+        out = static_cast<int>(value);
+        return true;
+    };
+    return whole(text.substr(0, x), width) && whole(text.substr(x + 1), height);
+}
+
 std::string readAll(std::istream& input) {
     std::string text{std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
     if (text.ends_with('\n')) text.pop_back();
@@ -36,6 +54,9 @@ std::string readAll(std::istream& input) {
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     bool evalGiven = false;
+    bool exportGiven = false;
+    bool exportOptionGiven = false;
+    ExportRequest& request = line.exportRequest;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& arg = arguments[i];
         auto value = [&]() -> std::optional<std::string> {
@@ -62,6 +83,30 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (!line.at) return failure("--at needs a number, not '" + *text + "'");
         } else if (arg == "--degrees") {
             line.degrees = true;
+        } else if (arg == "--export") {
+            std::optional<std::string> path = value();
+            if (!path) return failure("--export needs a picture file name");
+            request.output = *path;
+            exportGiven = true;
+        } else if (arg == "--size") {
+            exportOptionGiven = true;
+            std::optional<std::string> text = value();
+            if (!text || !readSize(*text, request.width, request.height))
+                return failure("--size needs WIDTHxHEIGHT in pixels, each from 1 to 8192");
+        } else if (arg == "--range") {
+            exportOptionGiven = true;
+            std::array<std::string, 4> fields;
+            for (std::string& field : fields) {
+                std::optional<std::string> text = value();
+                if (!text) return failure("--range needs four numbers: XMIN XMAX YMIN YMAX");
+                field = *text;
+            }
+            request.range = fields;
+        } else if (arg == "--curve") {
+            exportOptionGiven = true;
+            std::optional<std::string> text = value();
+            if (!text) return failure("--curve needs an expression");
+            request.curves.push_back(*text);
         } else if (arg.starts_with("--")) {
             return failure("unknown option '" + arg + "'");
         } else {
@@ -70,9 +115,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
     if ((line.at || line.degrees) && !evalGiven) return failure("--at and --degrees need --eval");
     if (line.degrees && !line.at) return failure("--degrees needs --at");
+    if (exportOptionGiven && !exportGiven) return failure("--size, --range and --curve need --export");
+    if (evalGiven && exportGiven) return failure("--eval and --export cannot be combined");
     if (evalGiven) {
         if (!line.files.empty()) return failure("--eval takes no document");
         line.mode = CommandLine::Mode::Eval;
+    }
+    if (exportGiven) {
+        if (line.files.size() + (request.curves.empty() ? 0 : 1) != 1)
+            return failure("--export needs one document or at least one --curve, not both");
+        if (!line.files.empty()) request.document = line.files.front();
+        line.files.clear();
+        line.mode = CommandLine::Mode::Export;
     }
     return line;
 }
@@ -80,6 +134,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 std::string usageText() {
     return "Usage: orrery [FILE.qpl]\n"
            "       orrery --eval TEXT [--at X [--degrees]]\n"
+           "       orrery --export OUT [--size WxH] [--range XMIN XMAX YMIN YMAX]\n"
+           "              (DOCUMENT.qpl | --curve TEXT [--curve TEXT ...])\n"
            "\n"
            "Orrery is a graphing scientific calculator.\n"
            "\n"
@@ -88,6 +144,13 @@ std::string usageText() {
            "                    value display shows (TEXT \"-\" reads standard input)\n"
            "  --at X            instead, print the curve's value at x = X\n"
            "  --degrees         X is in degrees\n"
+           "  --export OUT      draw the document's graph, or the --curve texts (one curve\n"
+           "                    each, typed as on the keyboard), into the picture OUT;\n"
+           "                    its extension picks the format: bmp, gif, jpeg, png, svg, pdf\n"
+           "  --size WxH        the picture's size in pixels (default: the graph's size in\n"
+           "                    a new window)\n"
+           "  --range XMIN XMAX YMIN YMAX   the graph's limits, as the Domains/Range dialog\n"
+           "                    takes them\n"
            "  --help            show this text\n"
            "  --version         show the version\n"
            "\n"
@@ -107,7 +170,8 @@ int runCommandLine(const CommandLine& line, std::istream& input, std::ostream& o
             return line.at ? evaluateAtCommand(text, *line.at, line.degrees, out, err)
                            : evalCommand(text, out, err);
         }
-        case CommandLine::Mode::Gui: break;
+        case CommandLine::Mode::Gui:
+        case CommandLine::Mode::Export: break;
     }
     err << "orrery: this build has no windows (it was built without Qt).\n"
         << usageText();

@@ -5,16 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "shell/export_request.h"
+
 namespace orrery {
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Mode { Gui, Eval, Help, Version, Error };
+    enum class Mode { Gui, Eval, Export, Help, Version, Error };
     Mode mode = Mode::Gui;
     std::string evalText;       // --eval TEXT ("-" reads standard input)
     std::optional<double> at;   // --at X
     bool degrees = false;       // --degrees
     std::vector<std::string> files;  // documents to open
+    ExportRequest exportRequest;  // --export OUT [--size WxH] [--range ...] (DOCUMENT | --curve TEXT...)
     std::string error;          // for Mode::Error
 };
 

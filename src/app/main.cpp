@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 
 #ifdef ORRERY_HAS_WINDOWS
+#include "app/export_main.h"
 #include "app/gui_main.h"
 #endif
 
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
 #ifdef ORRERY_HAS_WINDOWS
     if (commandLine.mode == orrery::CommandLine::Mode::Gui)
         return orrery::runWindows(argc, argv, commandLine.files);
+    if (commandLine.mode == orrery::CommandLine::Mode::Export)
+        return orrery::runExport(argc, argv, commandLine.exportRequest);
 #endif
     // The command-line modes need no display: they run before any window exists.
     return orrery::runCommandLine(commandLine, std::cin, std::cout, std::cerr);

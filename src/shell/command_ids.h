@@ -41,6 +41,7 @@ inline constexpr int kTDistribution = 1330;
 inline constexpr int kChiSquareDistribution = 1420;
 inline constexpr int kPolynomialFit = 1480;
 inline constexpr int kPasteResult = 1650;
+inline constexpr int kPasteText = 1651;  // the clipboard's text, typed
 inline constexpr int kExponentialFit = 1670;
 inline constexpr int kConversions = 1700;
 inline constexpr int kCompoundInterest = 1820;

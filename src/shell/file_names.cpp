@@ -56,7 +56,7 @@ const std::vector<std::string>& documentExtensions() {
 }
 
 const std::vector<std::string>& exportExtensions() {
-    static const std::vector<std::string> list{"bmp", "gif", "jpeg", "png"};
+    static const std::vector<std::string> list{"bmp", "gif", "jpeg", "png", "svg", "pdf"};
     return list;
 }
 
@@ -67,7 +67,8 @@ std::string CheckExtension(std::string_view path, const std::vector<std::string>
     switch (mode) {
         case FileCheckMode::Save:
             return "Only file with extension \"qpl\" can be saved. Please use File -> Export to "
-                   "export graphs to the following formats: \"bmp\", \"gif\", \"jpeg\" and \"png\"";
+                   "export graphs to the following formats: \"bmp\", \"gif\", \"jpeg\", \"png\", "
+                   "\"svg\" and \"pdf\"";
         case FileCheckMode::Open: {
             std::string text = "Only files with extension \"qpl\" can be opened. ";
             if (pictureExtension(check.extension))

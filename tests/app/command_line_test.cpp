@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <sstream>
 
@@ -117,6 +118,36 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
         EXPECT_EQ(r.err.rfind("orrery: ", 0), 0u) << wrong.back();
     }
     EXPECT_EQ(*parseCommandLine({"--eval", "x", "--at", "inf"}).at, INFINITY);
+}
+
+TEST(CommandLine, ExportTakesOnePictureOfADocumentOrOfCurves) {
+    const CommandLine curves = parseCommandLine(
+        {"--export", "out.png", "--size", "1200x900", "--curve", "3sinx", "--range", "-1", "2", "-3", "4.5",
+         "--curve", "1/x"});
+    EXPECT_EQ(curves.mode, CommandLine::Mode::Export);
+    EXPECT_EQ(curves.exportRequest.output, "out.png");
+    EXPECT_EQ(curves.exportRequest.width, 1200);
+    EXPECT_EQ(curves.exportRequest.height, 900);
+    EXPECT_EQ(curves.exportRequest.curves, (std::vector<std::string>{"3sinx", "1/x"}));
+    EXPECT_EQ(*curves.exportRequest.range, (std::array<std::string, 4>{"-1", "2", "-3", "4.5"}));
+    const CommandLine document = parseCommandLine({"graph.qpl", "--export", "out.svg"});
+    EXPECT_EQ(document.exportRequest.document, "graph.qpl");
+    EXPECT_EQ(document.exportRequest.width, 0);  // the new window's graph size
+    EXPECT_TRUE(document.files.empty());
+
+    for (const auto& wrong : std::vector<std::vector<std::string>>{
+             {"--export"}, {"--export", "a.png"}, {"--export", "a.png", "g.qpl", "--curve", "x"},
+             {"--export", "a.png", "g.qpl", "h.qpl"}, {"--curve", "x"}, {"--size", "10x10", "g.qpl"},
+             {"--export", "a.png", "--curve", "x", "--size", "0x10"},
+             {"--export", "a.png", "--curve", "x", "--size", "99999x10"},
+             {"--export", "a.png", "--curve", "x", "--size", "12x"},
+             {"--export", "a.png", "--curve", "x", "--size", "-5x10"},
+             {"--export", "a.png", "--curve", "x", "--range", "1", "2", "3"},
+             {"--export", "a.png", "--eval", "x"}}) {
+        const Outcome r = run(wrong);
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(wrong);
+        EXPECT_EQ(r.err.rfind("orrery: ", 0), 0u) << ::testing::PrintToString(wrong);
+    }
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST(FileNames, OnlyTheFileNameCountsAndCaseIsKept) {
 TEST(FileNames, CheckExtensionSpeaksOfTheCommand) {
     EXPECT_EQ(CheckExtension("a.png", documentExtensions(), FileCheckMode::Save),
               "Only file with extension \"qpl\" can be saved. Please use File -> Export to export "
-              "graphs to the following formats: \"bmp\", \"gif\", \"jpeg\" and \"png\"");
+              "graphs to the following formats: \"bmp\", \"gif\", \"jpeg\", \"png\", \"svg\" and \"pdf\"");
     EXPECT_EQ(CheckExtension("a.png", documentExtensions(), FileCheckMode::Open),
               "Only files with extension \"qpl\" can be opened.  Please use a Graphics program or "
               "a browser to open the file.");
@@ -44,7 +44,8 @@ TEST(FileNames, CheckExtensionSpeaksOfTheCommand) {
     EXPECT_EQ(CheckExtension("a.qpl", exportExtensions(), FileCheckMode::Export),
               "Please use File -> Save for \"qpl\" files.");
     EXPECT_EQ(CheckExtension("a.jpg", exportExtensions(), FileCheckMode::Export),
-              "Only files with extensions \"bmp\", \"gif\", \"jpeg\", \"png\" can be exported by Orrery.");
+              "Only files with extensions \"bmp\", \"gif\", \"jpeg\", \"png\", \"svg\", \"pdf\" can be "
+              "exported by Orrery.");
     EXPECT_EQ(CheckExtension("a.JPEG", exportExtensions(), FileCheckMode::Export), "");
 }
 

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "common/user_message.h"
+
 class QPainter;
 class QRect;
 
@@ -18,5 +20,11 @@ struct PrintJob {
 };
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// What a window shows when the printer does not start a job (Failed).
+inline UserMessage printerErrorMessage() {
+    return {"PRINTER ERROR", "Please check that the printer is on and properly connected.",
+            MessageIcon::Warning, MessageButtons::Ok};
+}
 
 }  // namespace orrery

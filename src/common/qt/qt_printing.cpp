@@ -1,11 +1,9 @@
-#include <QApplication>
 #include <QFileDialog>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProgressDialog>
 
+#include "common/qt/print_run.h"
 #include "common/qt/qt_dialog_service.h"
 
 namespace orrery {
@@ -15,7 +13,7 @@ namespace {
 bool choosePrinter(QPrinter& printer, QWidget* parent) {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Print to PDF File"),
-                                                          QString(), QStringLiteral("PDF (*.pdf)"));
+                                                          QString(), QStringLiteral("PDF (*.pdf *.PDF)"));
         if (path.isEmpty()) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
@@ -24,6 +22,8 @@ bool choosePrinter(QPrinter& printer, QWidget* parent) {
         return true;
     }
     QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -32,34 +32,9 @@ bool choosePrinter(QPrinter& printer, QWidget* parent) {
 PrintOutcome QtDialogService::print(const PrintJob& job) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromStdString(job.title));
+    printer.setCopyCount(1);
     if (!choosePrinter(printer, parent_)) return PrintOutcome::Cancelled;
-
-    QPainter painter;
-    if (!painter.begin(&printer)) return PrintOutcome::Failed;
-
-    // The owner is disabled while printing; the progress box offers Cancel,
-    // which stops after the current page.
-    if (parent_) parent_->setEnabled(false);
-    QProgressDialog progress(QStringLiteral("Printing..."), QStringLiteral("Cancel Printing"), 0,
-                             job.pages, parent_);
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(0);
-    // The painter's origin is the corner of the printable area.
-    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    PrintOutcome outcome = PrintOutcome::Printed;
-    for (int index = 0; index < job.pages; ++index) {
-        if (index > 0) printer.newPage();
-        job.paintPage(painter, page, index);
-        progress.setValue(index + 1);
-        QApplication::processEvents();
-        if (progress.wasCanceled()) {
-            outcome = PrintOutcome::Cancelled;
-            break;
-        }
-    }
-    if (!painter.end() && outcome == PrintOutcome::Printed) outcome = PrintOutcome::Failed;
-    if (parent_) parent_->setEnabled(true);
-    return outcome;
+    return printPages(printer, job, parent_);
 }
 
 }  // namespace orrery

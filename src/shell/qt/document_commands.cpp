@@ -90,6 +90,12 @@ bool DocumentCommands::save() {
 
 bool DocumentCommands::saveAs() { return saveThroughDialog(); }
 
+void DocumentCommands::pictureExported(const std::string& path) {
+    host_.setTitle(path);
+    recent_.add(path, false);
+    refreshRecentMenu();
+}
+
 bool DocumentCommands::confirmClose() {
     if (!hasUnsavedWork(view_)) return true;
     switch (messages_.show(question("Do you want to save the graph in .qpl format to work with later?"))) {

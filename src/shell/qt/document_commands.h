@@ -44,6 +44,8 @@ public:
     // A file dropped on the window or named on the command line.
     void openDropped(const std::string& path);
     void openFromCommandLine(const std::string& path);
+    // A picture was exported: the title names it and the recent files list it.
+    void pictureExported(const std::string& path);
     // The close question: true when the window may close.
     bool confirmClose();
 

@@ -27,6 +27,7 @@ std::vector<Accelerator> acceleratorTable() {
         {QKeySequence(Qt::CTRL | Qt::Key_H), kExport},     {QKeySequence(Qt::CTRL | Qt::Key_P), kPrint},
         {QKeySequence(Qt::CTRL | Qt::Key_X), kExit},       {QKeySequence(Qt::CTRL | Qt::Key_C), kCopyGraph},
         {QKeySequence(Qt::CTRL | Qt::Key_W), kCopyResult}, {QKeySequence(Qt::CTRL | Qt::Key_V), kPasteResult},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), kPasteText},
         {QKeySequence(Qt::CTRL | Qt::Key_M), kDomainsRange}, {QKeySequence(Qt::CTRL | Qt::Key_L), kCurveLook},
         {QKeySequence(Qt::CTRL | Qt::Key_G), kGraphText},  {QKeySequence(Qt::CTRL | Qt::Key_R), kRestoreDefaults},
         {QKeySequence(Qt::CTRL | Qt::Key_D), kDifferentiate}, {QKeySequence(Qt::CTRL | Qt::Key_I), kIntegrate},
@@ -58,7 +59,8 @@ FrameMenus::FrameMenus(QMainWindow& frame, std::function<void(int)> dispatch,
     addItem(file_, {kExit, "E&xit\tCtrl+X", true});
     addMenu("&Edit", {{kCopyGraph, "&Copy Graph to Clipboard\tCtrl+C", true},
                       {kCopyResult, "Cop&y Result to Clipboard\tCtrl+W", true},
-                      {kPasteResult, "&Paste Result\tCtrl+V", true}});
+                      {kPasteResult, "&Paste Result\tCtrl+V", true},
+                      {kPasteText, "Paste &Text\tCtrl+Shift+V", true}});
     customize_ = addMenu("C&ustomize", {{kDomainsRange, "&Curve Domains/Range\tCtrl+M", true},
                                         {kCurveLook, "Curve &Look\tCtrl+L", true},
                                         {kGraphText, "&Graph Text\tCtrl+G", true},

@@ -2,6 +2,8 @@
 #include "graphing/qt/appearance_dialogs.h"
 #include "graphing/qt/calculus_dialogs.h"
 #include "linear_algebra/qt/linear_algebra_windows.h"
+#include "shell/qt/calculator_face.h"
+#include "shell/qt/graph_output.h"
 #include "shell/qt/main_frame.h"
 #include "statistics/qt/statistics_windows.h"
 #include "utilities/qt/utilities_windows.h"
@@ -12,6 +14,9 @@ namespace orrery {
 // forwards them every command it does not answer itself; a module's commands
 // are greyed until the module is here.
 void MainFrame::createModules() {
+    modules_.push_back(std::make_unique<GraphOutput>(
+        view_, *graph_, *face_->valueDisplay(), messages_, dialogs_, *this,
+        [this](const std::string& path) { documents_->pictureExported(path); }));
     modules_.push_back(std::make_unique<AppearanceDialogs>(view_, store_, messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<CalculusDialogs>(view_, messages_, *this));
     modules_.push_back(std::make_unique<FittingWindows>(view_, messages_, dialogs_, *this));
