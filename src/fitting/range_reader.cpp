@@ -12,6 +12,7 @@
 
 #include "common/c_numeric.h"
 #include "fitting/cell_reference.h"
+#include "fitting/gsf_library.h"
 #include "fitting/sheet_cells.h"
 #include "fitting/zip_package.h"
 
@@ -87,6 +88,7 @@ std::string cellProblem(const CellContent& cell, int row, int column) {
 }
 
 int readCells(const std::string& path, const std::string& sheetName, RangeCells& cells) {
+    const QuietGsfLog quiet;
     std::string content;
     if (const int status = readWholeFile(path, content); status != kReadOk) return status;
     if (startsWith(content, kCompoundDocument)) return readXlsRange(content, sheetName, cells);

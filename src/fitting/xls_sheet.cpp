@@ -11,12 +11,12 @@
 #include <cstring>
 #include <strings.h>
 #include <map>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/utf8.h"
+#include "fitting/gsf_library.h"
 #include "fitting/range_reader.h"
 #include "fitting/sheet_cells.h"
 
@@ -301,8 +301,7 @@ void readSheet(std::string_view stream, const Globals& globals, std::uint32_t of
 // The workbook stream of the compound document: "Workbook" in BIFF8, "Book"
 // before; some writers spell them in capitals.
 std::optional<std::string> workbookStream(const std::string& content) {
-    static std::once_flag once;
-    std::call_once(once, [] { gsf_init(); });
+    initialiseGsf();
     GsfInput* memory = gsf_input_memory_new(reinterpret_cast<const guint8*>(content.data()),
                                             static_cast<gsf_off_t>(content.size()), FALSE);
     if (!memory) return std::nullopt;

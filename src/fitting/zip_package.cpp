@@ -1,24 +1,17 @@
 #include "fitting/zip_package.h"
 
+#include "fitting/gsf_library.h"
+
 #include <gsf/gsf-infile-zip.h>
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-open-pkg-utils.h>
 #include <gsf/gsf-utils.h>
 
-#include <mutex>
 #include <sstream>
 #include <vector>
 
 namespace orrery {
-namespace {
-
-void initialiseGsf() {
-    static std::once_flag once;
-    std::call_once(once, [] { gsf_init(); });
-}
-
-}  // namespace
 
 ZipPackage::ZipPackage(const std::string& content) {
     initialiseGsf();
