@@ -101,7 +101,8 @@ struct XmlStream::Reader {
     // Parses the next chunk of the part; false when nothing more will come.
     bool feed() {
         if (finished || broken) return false;
-        std::array<char, 1 << 16> buffer;
+        // Cleared: on a damaged zip entry libgsf may report bytes it never wrote.
+        std::array<char, 1 << 16> buffer{};
         const gsf_off_t left = gsf_input_remaining(input);
         const auto size = static_cast<std::size_t>(std::min<gsf_off_t>(left, static_cast<gsf_off_t>(buffer.size())));
         if (size > 0 && !gsf_input_read(input, size, reinterpret_cast<guint8*>(buffer.data()))) {
