@@ -64,9 +64,8 @@ std::string cellText(XmlStream& xml) {
         else if (xml.name() == "line-break") text += '\n';
         else if (xml.name() == "s") {
             long spaces = 1;
-            xml.attributes([&](std::string_view ns, std::string_view name, std::string_view value) {
-                if (ns == kText && name == "c") spaces = repeatCount(value);
-            });
+            for (const XmlAttribute& a : xml.attributes())
+                if (a.name == "c" && a.namespaceUri == kText) spaces = repeatCount(a.value);
             text.append(static_cast<std::size_t>(std::min(spaces, 1000L)), ' ');
         }
     }
@@ -79,6 +78,26 @@ struct CellAttributes {
     bool hasStringValue = false;
     long columns = 1;
 };
+
+CellAttributes cellAttributes(const std::vector<XmlAttribute>& attributes) {
+    CellAttributes a;
+    for (const auto& [ns, name, value] : attributes) {
+        if (ns == kOffice) {
+            if (name == "value-type") a.type = value;
+            else if (name == "value") a.value = value;
+            else if (name == "date-value") a.date = value;
+            else if (name == "time-value") a.time = value;
+            else if (name == "boolean-value") a.boolean = value;
+            else if (name == "string-value") a.stringValue = value, a.hasStringValue = true;
+        } else if (ns == kTable) {
+            if (name == "formula") a.formula = value;
+            else if (name == "number-columns-repeated") a.columns = repeatCount(value);
+        } else if (ns == kCalcExt && name == "value-type") {
+            a.extType = value;
+        }
+    }
+    return a;
+}
 
 // The content of the cell whose start the stream stands on; reads to its end.
 CellContent readCell(XmlStream& xml, const CellAttributes& a, long nullDay) {
@@ -121,9 +140,8 @@ void readTable(XmlStream& xml, RangeCells& cells, long nullDay) {
             continue;
         }
         long rows = 1;
-        xml.attributes([&](std::string_view ns, std::string_view name, std::string_view value) {
-            if (ns == kTable && name == "number-rows-repeated") rows = repeatCount(value);
-        });
+        for (const XmlAttribute& a : xml.attributes())
+            if (a.name == "number-rows-repeated" && a.namespaceUri == kTable) rows = repeatCount(a.value);
         const long first = std::max<long>(row, cells.top()), last = std::min<long>(row + rows - 1, cells.bottom());
         if (first > last) {
             xml.skip();
@@ -136,22 +154,7 @@ void readTable(XmlStream& xml, RangeCells& cells, long nullDay) {
                     xml.skip();
                     continue;
                 }
-                CellAttributes a;
-                xml.attributes([&](std::string_view ns, std::string_view name, std::string_view value) {
-                    if (ns == kOffice) {
-                        if (name == "value-type") a.type = value;
-                        else if (name == "value") a.value = value;
-                        else if (name == "date-value") a.date = value;
-                        else if (name == "time-value") a.time = value;
-                        else if (name == "boolean-value") a.boolean = value;
-                        else if (name == "string-value") a.stringValue = value, a.hasStringValue = true;
-                    } else if (ns == kTable) {
-                        if (name == "formula") a.formula = value;
-                        else if (name == "number-columns-repeated") a.columns = repeatCount(value);
-                    } else if (ns == kCalcExt && name == "value-type") {
-                        a.extType = value;
-                    }
-                });
+                const CellAttributes a = cellAttributes(xml.attributes());
                 const long from = std::max<long>(column, cells.left()), to = std::min<long>(column + a.columns - 1, cells.right());
                 if (from > to) {
                     xml.skip();
@@ -184,15 +187,13 @@ Scan scanTables(const ZipPackage& zip, RangeCells& cells, std::vector<std::strin
     while (xml->next()) {
         if (xml->node() != XmlStream::Node::Start || xml->namespaceUri() != kTable) continue;
         if (xml->name() == "null-date") {
-            xml->attributes([&](std::string_view ns, std::string_view name, std::string_view value) {
-                if (ns == kTable && name == "date-value")
-                    if (const auto serial = serialFromIsoDateTime(value, 0)) nullDay = static_cast<long>(*serial);
-            });
+            for (const XmlAttribute& a : xml->attributes())
+                if (a.name == "date-value" && a.namespaceUri == kTable)
+                    if (const auto serial = serialFromIsoDateTime(a.value, 0)) nullDay = static_cast<long>(*serial);
         } else if (xml->name() == "table") {
             std::string name;
-            xml->attributes([&](std::string_view ns, std::string_view attribute, std::string_view value) {
-                if (ns == kTable && attribute == "name") name = value;
-            });
+            for (const XmlAttribute& a : xml->attributes())
+                if (a.name == "name" && a.namespaceUri == kTable) name = a.value;
             names.push_back(name);
             if (chosen(name, names.size() - 1)) {
                 readTable(*xml, cells, nullDay);

@@ -43,16 +43,15 @@ bool readWorkbook(XmlStream& xml, Workbook& book) {
     while (xml.next()) {
         if (xml.isStart("sheet")) {
             std::string name, id;
-            xml.attributes([&](std::string_view, std::string_view attribute, std::string_view value) {
-                if (attribute == "name") name = value;
-                else if (attribute == "id") id = value;
-            });
+            for (const XmlAttribute& a : xml.attributes()) {
+                if (a.name == "name") name = a.value;
+                else if (a.name == "id") id = a.value;
+            }
             book.names.push_back(name);
             book.ids.push_back(id);
         } else if (xml.isStart("workbookPr")) {
-            xml.attributes([&](std::string_view, std::string_view attribute, std::string_view value) {
-                if (attribute == "date1904") book.date1904 = value == "1" || value == "true";
-            });
+            for (const XmlAttribute& a : xml.attributes())
+                if (a.name == "date1904") book.date1904 = a.value == "1" || a.value == "true";
         }
     }
     return !xml.failed();
@@ -107,11 +106,11 @@ bool readSheet(XmlStream& xml, RangeCells& cells, long nullDay, SharedCells& sha
     while (xml.next()) {
         if (!xml.isStart("row")) continue;
         int next = row + 1;
-        xml.attributes([&](std::string_view, std::string_view attribute, std::string_view value) {
-            if (attribute != "r") return;
-            const std::optional<double> number = wholeNumber(value);
+        for (const XmlAttribute& a : xml.attributes()) {
+            if (a.name != "r") continue;
+            const std::optional<double> number = wholeNumber(a.value);
             if (number && *number >= 1 && *number <= kMaxRows) next = static_cast<int>(*number) - 1;
-        });
+        }
         row = next;
         if (cells.pastEnd(row)) break;
         if (!cells.wantsRow(row)) {
@@ -127,11 +126,11 @@ bool readSheet(XmlStream& xml, RangeCells& cells, long nullDay, SharedCells& sha
             }
             std::string type;
             int at = column + 1;
-            xml.attributes([&](std::string_view, std::string_view attribute, std::string_view value) {
-                if (attribute == "t") type = value;
-                else if (attribute == "r")
-                    if (const std::optional<CellAddress> address = parseCell(value)) at = address->column;
-            });
+            for (const XmlAttribute& a : xml.attributes()) {
+                if (a.name == "t") type = a.value;
+                else if (a.name == "r")
+                    if (const std::optional<CellAddress> address = parseCell(a.value)) at = address->column;
+            }
             column = at;
             if (!cells.wants(row, column)) {
                 xml.skip();

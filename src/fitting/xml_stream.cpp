@@ -33,7 +33,7 @@ private:
 
 struct Attribute {
     std::string_view uri, name;  // the parser's own dictionary keeps them
-    std::string value;
+    std::size_t valueAt, valueSize;  // in the reader's store of values
 };
 
 struct Event {
@@ -55,6 +55,8 @@ struct XmlStream::Reader {
     Progress progress;
     std::vector<Event> events;
     std::vector<Attribute> attributes;
+    std::string values;
+    std::vector<XmlAttribute> given;
     std::vector<std::string> keepAttributesOf;
     NameLengths names;
     std::size_t position = 0;  // of the event handed out last, plus one
@@ -73,9 +75,9 @@ struct XmlStream::Reader {
             event.attributeCount = static_cast<std::size_t>(count);
             for (int i = 0; i < count; ++i) {
                 const xmlChar** a = found + 5 * i;  // name, prefix, URI, value start, value end
-                self.attributes.push_back(
-                    {self.names(a[2]), self.names(a[0]),
-                     std::string(reinterpret_cast<const char*>(a[3]), static_cast<std::size_t>(a[4] - a[3]))});
+                const auto size = static_cast<std::size_t>(a[4] - a[3]);
+                self.attributes.push_back({self.names(a[2]), self.names(a[0]), self.values.size(), size});
+                self.values.append(reinterpret_cast<const char*>(a[3]), size);
             }
         }
         self.events.push_back(std::move(event));
@@ -160,6 +162,7 @@ bool XmlStream::next() {
     while (r.position >= r.events.size()) {
         r.events.clear();
         r.attributes.clear();
+        r.values.clear();
         r.position = 0;
         if (!r.feed()) {
             failed_ = r.broken;
@@ -182,13 +185,15 @@ std::string_view XmlStream::name() const { return reader_->events[reader_->posit
 std::string_view XmlStream::namespaceUri() const { return reader_->events[reader_->position - 1].uri; }
 std::string_view XmlStream::value() const { return reader_->events[reader_->position - 1].text; }
 
-void XmlStream::attributes(
-    const std::function<void(std::string_view, std::string_view, std::string_view)>& visit) {
-    const Event& event = reader_->events[reader_->position - 1];
+const std::vector<XmlAttribute>& XmlStream::attributes() {
+    Reader& r = *reader_;
+    const Event& event = r.events[r.position - 1];
+    r.given.clear();
     for (std::size_t i = event.firstAttribute; i < event.firstAttribute + event.attributeCount; ++i) {
-        const Attribute& a = reader_->attributes[i];
-        visit(a.uri, a.name, a.value);
+        const Attribute& a = r.attributes[i];
+        r.given.push_back({a.uri, a.name, std::string_view(r.values).substr(a.valueAt, a.valueSize)});
     }
+    return r.given;
 }
 
 std::string XmlStream::text() {

@@ -9,6 +9,10 @@
 
 namespace orrery {
 
+struct XmlAttribute {
+    std::string_view namespaceUri, name, value;  // name without its prefix
+};
+
 // One XML part of a workbook package, read as a stream of element starts,
 // element ends and text, so a large sheet is never held as a tree. Built on
 // libxml2; no external entity or DTD is ever loaded.
@@ -43,8 +47,8 @@ public:
     std::string_view namespaceUri() const;  // of the element
     std::string_view value() const;         // of a Text node
 
-    // Each attribute of the element at a Start: visit(namespace, local name, value).
-    void attributes(const std::function<void(std::string_view, std::string_view, std::string_view)>& visit);
+    // The attributes of the element at a Start.
+    const std::vector<XmlAttribute>& attributes();
     // The text inside the element at a Start, up to and including its End,
     // child elements' text included.
     std::string text();
