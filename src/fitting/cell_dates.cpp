@@ -15,7 +15,8 @@ namespace {
 std::optional<long> digits(std::string_view text, std::size_t& pos) {
     const std::size_t start = pos;
     long value = 0;
-    while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])) && pos - start < 9)
+    while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])) &&
+           pos - start < 9)
         value = value * 10 + (text[pos++] - '0');
     if (pos == start || (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]))))
         return std::nullopt;
@@ -31,7 +32,9 @@ std::optional<double> decimal(std::string_view text, std::size_t& pos) {
     if (used == 0 || !std::isfinite(value)) return std::nullopt;
     // Stop before an exponent or sign strtod may have taken.
     std::size_t plain = 0;
-    while (plain < used && (std::isdigit(static_cast<unsigned char>(rest[plain])) || rest[plain] == '.')) ++plain;
+    while (plain < used &&
+           (std::isdigit(static_cast<unsigned char>(rest[plain])) || rest[plain] == '.'))
+        ++plain;
     if (plain != used) return std::nullopt;
     pos += used;
     return value;
@@ -73,11 +76,14 @@ std::optional<double> serialFromIsoDateTime(std::string_view text, long nullDay)
         if (!minute || !take(text, pos, ':')) return std::nullopt;
         const auto second = decimal(text, pos);
         if (!second) return std::nullopt;
-        seconds = static_cast<double>(*hour) * 3600.0 + static_cast<double>(*minute) * 60.0 + *second;
+        seconds =
+            static_cast<double>(*hour) * 3600.0 + static_cast<double>(*minute) * 60.0 + *second;
     }
     // What may follow is a time zone, which a spreadsheet's day numbers ignore.
-    if (pos < text.size() && text[pos] != 'Z' && text[pos] != '+' && text[pos] != '-') return std::nullopt;
-    const long days = daysFromCivil(negativeYear ? -*year : *year, static_cast<int>(*month), static_cast<int>(*day));
+    if (pos < text.size() && text[pos] != 'Z' && text[pos] != '+' && text[pos] != '-')
+        return std::nullopt;
+    const long days = daysFromCivil(negativeYear ? -*year : *year, static_cast<int>(*month),
+                                    static_cast<int>(*day));
     return static_cast<double>(days - nullDay) + seconds / 86400.0;
 }
 
@@ -95,11 +101,16 @@ std::optional<double> daysFromIsoDuration(std::string_view text) {
         const auto amount = decimal(text, pos);
         if (!amount || pos >= text.size()) return std::nullopt;
         const char unit = text[pos++];
-        if (!inTime && unit == 'D') days += *amount;
-        else if (inTime && unit == 'H') days += *amount / 24.0;
-        else if (inTime && unit == 'M') days += *amount / 1440.0;
-        else if (inTime && unit == 'S') days += *amount / 86400.0;
-        else return std::nullopt;  // years and months have no fixed length in days
+        if (!inTime && unit == 'D')
+            days += *amount;
+        else if (inTime && unit == 'H')
+            days += *amount / 24.0;
+        else if (inTime && unit == 'M')
+            days += *amount / 1440.0;
+        else if (inTime && unit == 'S')
+            days += *amount / 86400.0;
+        else
+            return std::nullopt;  // years and months have no fixed length in days
         any = true;
     }
     if (!any) return std::nullopt;

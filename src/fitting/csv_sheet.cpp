@@ -1,12 +1,11 @@
 // Comma-separated text (.csv), read with liborcus.
-#include <orcus/orcus_csv.hpp>
-#include <orcus/spreadsheet/document.hpp>
-#include <orcus/spreadsheet/factory.hpp>
+#include <exception>
 #include <ixion/address.hpp>
 #include <ixion/cell_access.hpp>
 #include <ixion/model_context.hpp>
-
-#include <exception>
+#include <orcus/orcus_csv.hpp>
+#include <orcus/spreadsheet/document.hpp>
+#include <orcus/spreadsheet/factory.hpp>
 
 #include "fitting/cell_reference.h"
 #include "fitting/range_reader.h"
@@ -26,16 +25,21 @@ int readCsvRange(const std::string& content, RangeCells& cells) {
         const ixion::model_context& model = document.get_model_context();
         for (int row = cells.top(); row <= cells.bottom(); ++row) {
             for (int column = cells.left(); column <= cells.right(); ++column) {
-                const ixion::cell_access access = model.get_cell_access(ixion::abs_address_t(0, row, column));
+                const ixion::cell_access access =
+                    model.get_cell_access(ixion::abs_address_t(0, row, column));
                 switch (access.get_value_type()) {
                     case ixion::cell_value_t::numeric:
                         cells.put(row, column, CellContent::numberCell(access.get_numeric_value()));
                         break;
                     case ixion::cell_value_t::string:
-                        cells.put(row, column, CellContent::textCell(std::string(access.get_string_value())));
+                        cells.put(row, column,
+                                  CellContent::textCell(std::string(access.get_string_value())));
                         break;
-                    case ixion::cell_value_t::empty: break;
-                    default: cells.put(row, column, {CellContent::Kind::Unreadable, 0, {}}); break;
+                    case ixion::cell_value_t::empty:
+                        break;
+                    default:
+                        cells.put(row, column, {CellContent::Kind::Unreadable, 0, {}});
+                        break;
                 }
             }
         }

@@ -12,13 +12,13 @@ void initialiseGsf();
 // about a damaged file stay off the terminal: the user hears of such a
 // file through the import's message instead.
 class QuietGsfLog {
-public:
+  public:
     QuietGsfLog();
     ~QuietGsfLog();
     QuietGsfLog(const QuietGsfLog&) = delete;
     QuietGsfLog& operator=(const QuietGsfLog&) = delete;
 
-private:
+  private:
     std::vector<std::pair<const char*, unsigned>> handlers_;
 };
 

@@ -1,12 +1,23 @@
 #include <algorithm>
 
+#include "common/c_numeric.h"
 #include "fitting/sheet_cells.h"
 
 namespace orrery {
 
+std::optional<double> storedNumber(std::string_view text) {
+    std::size_t used = 0;
+    const double value = parseDoubleC(text, &used);
+    if (used == 0 || used != text.size()) return std::nullopt;
+    return value;
+}
+
 RangeCells::RangeCells(int top, int bottom, int left, ReadProgress progress)
-    : top_(top), bottom_(bottom), left_(left),
-      numbers_(static_cast<std::size_t>(bottom - top + 1) * 2), progress_(std::move(progress)) {}
+    : top_(top),
+      bottom_(bottom),
+      left_(left),
+      numbers_(static_cast<std::size_t>(bottom - top + 1) * 2),
+      progress_(std::move(progress)) {}
 
 void RangeCells::put(int row, int column, CellContent content) {
     if (!wants(row, column)) return;

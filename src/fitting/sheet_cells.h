@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -28,14 +29,21 @@ struct CellContent {
 
     static CellContent numberCell(double value) { return {Kind::Number, value, {}}; }
     static CellContent textCell(std::string value) { return {Kind::Text, 0.0, std::move(value)}; }
+    static CellContent numberOrUnreadable(std::optional<double> value) {
+        return value ? numberCell(*value) : CellContent{Kind::Unreadable, 0.0, {}};
+    }
 };
+
+// A number as a workbook file writes a value: the whole text, in the C
+// locale's form, subnormal numbers kept.
+std::optional<double> storedNumber(std::string_view text);
 
 // The cells a read asks for, filled in by a workbook reader: the rows from
 // top to bottom of two adjacent columns. Readers look at no other cell, so
 // nothing elsewhere in the file can make a read fail, and they may stop
 // once past the bottom row. Cells never handed over stay empty.
 class RangeCells {
-public:
+  public:
     RangeCells(int top, int bottom, int left, ReadProgress progress = {});
 
     int top() const { return top_; }
@@ -43,7 +51,9 @@ public:
     int left() const { return left_; }
     int right() const { return left_ + 1; }
     bool wantsRow(int row) const { return row >= top_ && row <= bottom_; }
-    bool wants(int row, int column) const { return wantsRow(row) && column >= left_ && column <= left_ + 1; }
+    bool wants(int row, int column) const {
+        return wantsRow(row) && column >= left_ && column <= left_ + 1;
+    }
     bool pastEnd(int row) const { return row > bottom_; }
 
     // Ignored outside the range.
@@ -54,7 +64,7 @@ public:
     // as a whole percentage, each one once.
     void reportRead(std::size_t done, std::size_t total);
 
-private:
+  private:
     std::size_t index(int row, int column) const {
         return static_cast<std::size_t>(row - top_) * 2 + static_cast<std::size_t>(column - left_);
     }
@@ -81,6 +91,7 @@ int readCsvRange(const std::string& content, RangeCells& cells);
 // The position of a sheet among the workbook's sheet names, matched as the
 // spreadsheet programs do: exactly, or else without regard to the case of
 // ASCII letters.
-std::optional<std::size_t> findSheet(const std::vector<std::string>& names, const std::string& wanted);
+std::optional<std::size_t> findSheet(const std::vector<std::string>& names,
+                                     const std::string& wanted);
 
 }  // namespace orrery

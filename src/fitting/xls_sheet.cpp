@@ -6,10 +6,10 @@
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-utils.h>
+#include <strings.h>
 
 #include <cstdint>
 #include <cstring>
-#include <strings.h>
 #include <map>
 #include <string>
 #include <string_view>
@@ -43,15 +43,18 @@ enum Record : std::uint16_t {
 
 std::uint16_t u16(std::string_view data, std::size_t at) {
     if (at + 2 > data.size()) return 0;
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(data[at]) | static_cast<unsigned char>(data[at + 1]) << 8);
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(data[at]) |
+                                      static_cast<unsigned char>(data[at + 1]) << 8);
 }
 
 std::uint32_t u32(std::string_view data, std::size_t at) {
-    return static_cast<std::uint32_t>(u16(data, at)) | static_cast<std::uint32_t>(u16(data, at + 2)) << 16;
+    return static_cast<std::uint32_t>(u16(data, at)) | static_cast<std::uint32_t>(u16(data, at + 2))
+                                                           << 16;
 }
 
 double f64(std::string_view data, std::size_t at) {
-    const std::uint64_t bits = static_cast<std::uint64_t>(u32(data, at)) | static_cast<std::uint64_t>(u32(data, at + 4)) << 32;
+    const std::uint64_t bits = static_cast<std::uint64_t>(u32(data, at)) |
+                               static_cast<std::uint64_t>(u32(data, at + 4)) << 32;
     double value;
     std::memcpy(&value, &bits, sizeof value);
     return value;
@@ -72,14 +75,22 @@ double rkNumber(std::uint32_t rk) {
 
 std::string errorText(unsigned code) {
     switch (code) {
-        case 0x00: return "#NULL!";
-        case 0x07: return "#DIV/0!";
-        case 0x0F: return "#VALUE!";
-        case 0x17: return "#REF!";
-        case 0x1D: return "#NAME?";
-        case 0x24: return "#NUM!";
-        case 0x2A: return "#N/A";
-        default: return "#ERROR";
+        case 0x00:
+            return "#NULL!";
+        case 0x07:
+            return "#DIV/0!";
+        case 0x0F:
+            return "#VALUE!";
+        case 0x17:
+            return "#REF!";
+        case 0x1D:
+            return "#NAME?";
+        case 0x24:
+            return "#NUM!";
+        case 0x2A:
+            return "#N/A";
+        default:
+            return "#ERROR";
     }
 }
 
@@ -90,7 +101,7 @@ struct RecordView {
 
 // The records of a workbook stream, one after the other from an offset.
 class Records {
-public:
+  public:
     Records(std::string_view stream, std::size_t at) : stream_(stream), at_(at) {}
     bool next(RecordView& record) {
         if (at_ + 4 > stream_.size()) return false;
@@ -102,7 +113,7 @@ public:
     }
     std::size_t position() const { return at_; }
 
-private:
+  private:
     std::string_view stream_;
     std::size_t at_;
 };
@@ -110,7 +121,7 @@ private:
 // Reads a string's characters that may run on across CONTINUE records;
 // at each such break the characters go on with a fresh flags byte.
 class Segments {
-public:
+  public:
     explicit Segments(std::vector<std::string_view> parts) : parts_(std::move(parts)) {}
     bool atEnd() {
         while (part_ < parts_.size() && at_ >= parts_[part_].size()) ++part_, at_ = 0;
@@ -144,7 +155,7 @@ public:
         return text;
     }
 
-private:
+  private:
     std::vector<std::string_view> parts_;
     std::size_t part_ = 0, at_ = 0;
 };
@@ -152,12 +163,14 @@ private:
 std::string byteString(std::string_view data, std::size_t at, std::size_t count) {
     std::string text;
     for (std::size_t i = at; i < at + count && i < data.size(); ++i)
-        appendUtf8(text, static_cast<unsigned char>(data[i]));  // the first 256 code points, as in Latin-1
+        appendUtf8(
+            text, static_cast<unsigned char>(data[i]));  // the first 256 code points, as in Latin-1
     return text;
 }
 
 // A cell's text in LABEL and STRING records (and a sheet's name in BIFF5).
-std::string recordString(std::string_view data, std::size_t at, bool biff8, bool byteCount = false) {
+std::string recordString(std::string_view data, std::size_t at, bool biff8,
+                         bool byteCount = false) {
     if (!biff8) {
         const std::size_t count = byteCount ? static_cast<unsigned char>(data[at]) : u16(data, at);
         return byteString(data, at + (byteCount ? 1 : 2), count);
@@ -186,11 +199,13 @@ bool readGlobals(std::string_view stream, Globals& globals) {
     globals.biff8 = version == 0x0600;
     std::uint16_t previous = 0;
     while (records.next(record) && record.type != kEof) {
-        if (record.type == kFilePass) globals.encrypted = true;
+        if (record.type == kFilePass)
+            globals.encrypted = true;
         else if (record.type == kBoundSheet && record.data.size() >= 8) {
             // Worksheets only; charts and macro sheets have no cells to give.
             if (static_cast<unsigned char>(record.data[5]) == 0)
-                globals.sheets.push_back({recordString(record.data, 6, globals.biff8, true), u32(record.data, 0)});
+                globals.sheets.push_back(
+                    {recordString(record.data, 6, globals.biff8, true), u32(record.data, 0)});
         } else if (record.type == kSst) {
             globals.sst = {record.data};
         } else if (record.type == kContinue && previous == kSst) {
@@ -218,7 +233,8 @@ void resolveSharedStrings(const Globals& globals, const SharedCells& shared, Ran
             text = sst.unicodeString();
             found = index == wanted;
         }
-        const CellContent content = found ? CellContent::textCell(text) : CellContent{CellContent::Kind::Unreadable, 0, {}};
+        const CellContent content =
+            found ? CellContent::textCell(text) : CellContent{CellContent::Kind::Unreadable, 0, {}};
         for (const auto& [row, column] : places) cells.put(row, column, content);
     }
 }
@@ -226,7 +242,8 @@ void resolveSharedStrings(const Globals& globals, const SharedCells& shared, Ran
 // The stored result of a FORMULA record.
 CellContent formulaResult(std::string_view data, Records& records, bool biff8) {
     if (data.size() < 14) return {CellContent::Kind::Unreadable, 0, {}};
-    if (static_cast<unsigned char>(data[12]) != 0xFF || static_cast<unsigned char>(data[13]) != 0xFF)
+    if (static_cast<unsigned char>(data[12]) != 0xFF ||
+        static_cast<unsigned char>(data[13]) != 0xFF)
         return CellContent::numberCell(f64(data, 6));
     switch (static_cast<unsigned char>(data[6])) {
         case 0: {  // text, in the STRING record that follows
@@ -238,14 +255,19 @@ CellContent formulaResult(std::string_view data, Records& records, bool biff8) {
             }
             return {CellContent::Kind::NoResult, 0, {}};
         }
-        case 1: return CellContent::numberCell(data[8] ? 1.0 : 0.0);
-        case 2: return {CellContent::Kind::Error, 0, errorText(static_cast<unsigned char>(data[8]))};
-        case 3: return CellContent::textCell("");
-        default: return {CellContent::Kind::Unreadable, 0, {}};
+        case 1:
+            return CellContent::numberCell(data[8] ? 1.0 : 0.0);
+        case 2:
+            return {CellContent::Kind::Error, 0, errorText(static_cast<unsigned char>(data[8]))};
+        case 3:
+            return CellContent::textCell("");
+        default:
+            return {CellContent::Kind::Unreadable, 0, {}};
     }
 }
 
-void readSheet(std::string_view stream, const Globals& globals, std::uint32_t offset, RangeCells& cells) {
+void readSheet(std::string_view stream, const Globals& globals, std::uint32_t offset,
+               RangeCells& cells) {
     Records records(stream, offset);
     RecordView record;
     SharedCells shared;
@@ -266,33 +288,43 @@ void readSheet(std::string_view stream, const Globals& globals, std::uint32_t of
         const std::string_view data = record.data;
         switch (record.type) {
             case kMulRk:
-                for (std::size_t at = 4, c = static_cast<std::size_t>(column); at + 6 <= data.size() - 2; at += 6, ++c)
-                    cells.put(row, static_cast<int>(c), CellContent::numberCell(rkNumber(u32(data, at + 2))));
+                for (std::size_t at = 4, c = static_cast<std::size_t>(column);
+                     at + 6 <= data.size() - 2; at += 6, ++c)
+                    cells.put(row, static_cast<int>(c),
+                              CellContent::numberCell(rkNumber(u32(data, at + 2))));
                 break;
             case kNumber:
-                if (data.size() >= 14) cells.put(row, column, CellContent::numberCell(f64(data, 6)));
+                if (data.size() >= 14)
+                    cells.put(row, column, CellContent::numberCell(f64(data, 6)));
                 break;
             case kRk:
-                if (data.size() >= 10) cells.put(row, column, CellContent::numberCell(rkNumber(u32(data, 6))));
+                if (data.size() >= 10)
+                    cells.put(row, column, CellContent::numberCell(rkNumber(u32(data, 6))));
                 break;
             case kLabelSst:
-                if (data.size() >= 10 && cells.wants(row, column)) shared[u32(data, 6)].emplace_back(row, column);
+                if (data.size() >= 10 && cells.wants(row, column))
+                    shared[u32(data, 6)].emplace_back(row, column);
                 break;
             case kLabel:
             case kRString:
-                if (cells.wants(row, column)) cells.put(row, column, CellContent::textCell(recordString(data, 6, globals.biff8)));
+                if (cells.wants(row, column))
+                    cells.put(row, column,
+                              CellContent::textCell(recordString(data, 6, globals.biff8)));
                 break;
             case kBoolErr:
                 if (data.size() >= 8) {
                     const unsigned value = static_cast<unsigned char>(data[6]);
-                    cells.put(row, column, data[7] ? CellContent{CellContent::Kind::Error, 0, errorText(value)}
-                                                   : CellContent::numberCell(value ? 1.0 : 0.0));
+                    cells.put(row, column,
+                              data[7] ? CellContent{CellContent::Kind::Error, 0, errorText(value)}
+                                      : CellContent::numberCell(value ? 1.0 : 0.0));
                 }
                 break;
             case kFormula:
-                if (cells.wants(row, column)) cells.put(row, column, formulaResult(data, records, globals.biff8));
+                if (cells.wants(row, column))
+                    cells.put(row, column, formulaResult(data, records, globals.biff8));
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     resolveSharedStrings(globals, shared, cells);
@@ -310,12 +342,15 @@ std::optional<std::string> workbookStream(const std::string& content) {
     if (!ole) return std::nullopt;
     std::optional<std::string> bytes;
     for (int i = 0; i < gsf_infile_num_children(ole) && !bytes; ++i) {
-        const std::string name = gsf_infile_name_by_index(ole, i) ? gsf_infile_name_by_index(ole, i) : "";
-        if (strcasecmp(name.c_str(), "Workbook") != 0 && strcasecmp(name.c_str(), "Book") != 0) continue;
+        const std::string name =
+            gsf_infile_name_by_index(ole, i) ? gsf_infile_name_by_index(ole, i) : "";
+        if (strcasecmp(name.c_str(), "Workbook") != 0 && strcasecmp(name.c_str(), "Book") != 0)
+            continue;
         GsfInput* stream = gsf_infile_child_by_index(ole, i);
         if (!stream) continue;
         std::string data(static_cast<std::size_t>(gsf_input_size(stream)), '\0');
-        if (data.empty() || gsf_input_read(stream, data.size(), reinterpret_cast<guint8*>(data.data())))
+        if (data.empty() ||
+            gsf_input_read(stream, data.size(), reinterpret_cast<guint8*>(data.data())))
             bytes = std::move(data);
         g_object_unref(stream);
     }

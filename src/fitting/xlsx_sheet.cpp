@@ -19,19 +19,13 @@ namespace orrery {
 namespace {
 
 // Relationship types of the transitional and of the strict form.
-const std::string kTransitional = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+const std::string kTransitional =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
 const std::string kStrict = "http://purl.oclc.org/ooxml/officeDocument/relationships/";
 
 PackagePart related(const ZipPackage& zip, const PackagePart& from, const std::string& type) {
     PackagePart part = zip.relatedByType(from, kTransitional + type);
     return part ? std::move(part) : zip.relatedByType(from, kStrict + type);
-}
-
-std::optional<double> wholeNumber(std::string_view text) {
-    std::size_t used = 0;
-    const double value = parseDoubleC(text, &used);
-    if (used == 0 || used != text.size()) return std::nullopt;
-    return value;
 }
 
 struct Workbook {
@@ -44,8 +38,10 @@ bool readWorkbook(XmlStream& xml, Workbook& book) {
         if (xml.isStart("sheet")) {
             std::string name, id;
             for (const XmlAttribute& a : xml.attributes()) {
-                if (a.name == "name") name = a.value;
-                else if (a.name == "id") id = a.value;
+                if (a.name == "name")
+                    name = a.value;
+                else if (a.name == "id")
+                    id = a.value;
             }
             book.names.push_back(name);
             book.ids.push_back(id);
@@ -65,7 +61,8 @@ struct SharedText {
 using SharedCells = std::map<long, std::vector<SharedText>>;
 
 // Reads the cell whose start the stream stands on, up to its end.
-CellContent readCell(XmlStream& xml, const std::string& type, long nullDay, std::optional<long>& sharedIndex) {
+CellContent readCell(XmlStream& xml, const std::string& type, long nullDay,
+                     std::optional<long>& sharedIndex) {
     bool formula = false;
     std::optional<std::string> value;
     std::string inlineText;
@@ -81,22 +78,23 @@ CellContent readCell(XmlStream& xml, const std::string& type, long nullDay, std:
             inlineText += xml.text();
         }
     }
-    const auto orUnreadable = [](std::optional<double> number) {
-        return number ? CellContent::numberCell(*number) : CellContent{CellContent::Kind::Unreadable, 0, {}};
-    };
     if (type == "inlineStr") return CellContent::textCell(std::move(inlineText));
     if (!value) return formula ? CellContent{CellContent::Kind::NoResult, 0, {}} : CellContent{};
     if (type == "e") return {CellContent::Kind::Error, 0, *value};
     if (type == "str") return CellContent::textCell(std::move(*value));
-    if (type == "b") return orUnreadable(*value == "1" ? std::optional(1.0) : *value == "0" ? std::optional(0.0) : std::nullopt);
-    if (type == "d") return orUnreadable(serialFromIsoDateTime(*value, nullDay));
+    if (type == "b")
+        return CellContent::numberOrUnreadable(*value == "1"   ? std::optional(1.0)
+                                               : *value == "0" ? std::optional(0.0)
+                                                               : std::nullopt);
+    if (type == "d") return CellContent::numberOrUnreadable(serialFromIsoDateTime(*value, nullDay));
     if (type == "s") {
-        const std::optional<double> index = wholeNumber(*value);
-        if (!index || *index < 0 || *index != static_cast<long>(*index)) return {CellContent::Kind::Unreadable, 0, {}};
+        const std::optional<double> index = storedNumber(*value);
+        if (!index || *index < 0 || *index != static_cast<long>(*index))
+            return {CellContent::Kind::Unreadable, 0, {}};
         sharedIndex = static_cast<long>(*index);
         return {};
     }
-    return orUnreadable(wholeNumber(*value));
+    return CellContent::numberOrUnreadable(storedNumber(*value));
 }
 
 // Streams the sheet's rows; cells that point into the shared strings are
@@ -108,7 +106,7 @@ bool readSheet(XmlStream& xml, RangeCells& cells, long nullDay, SharedCells& sha
         int next = row + 1;
         for (const XmlAttribute& a : xml.attributes()) {
             if (a.name != "r") continue;
-            const std::optional<double> number = wholeNumber(a.value);
+            const std::optional<double> number = storedNumber(a.value);
             if (number && *number >= 1 && *number <= kMaxRows) next = static_cast<int>(*number) - 1;
         }
         row = next;
@@ -127,9 +125,11 @@ bool readSheet(XmlStream& xml, RangeCells& cells, long nullDay, SharedCells& sha
             std::string type;
             int at = column + 1;
             for (const XmlAttribute& a : xml.attributes()) {
-                if (a.name == "t") type = a.value;
+                if (a.name == "t")
+                    type = a.value;
                 else if (a.name == "r")
-                    if (const std::optional<CellAddress> address = parseCell(a.value)) at = address->column;
+                    if (const std::optional<CellAddress> address = parseCell(a.value))
+                        at = address->column;
             }
             column = at;
             if (!cells.wants(row, column)) {
@@ -138,17 +138,21 @@ bool readSheet(XmlStream& xml, RangeCells& cells, long nullDay, SharedCells& sha
             }
             std::optional<long> sharedIndex;
             CellContent content = readCell(xml, type, nullDay, sharedIndex);
-            if (sharedIndex) shared[*sharedIndex].push_back({row, column});
-            else cells.put(row, column, std::move(content));
+            if (sharedIndex)
+                shared[*sharedIndex].push_back({row, column});
+            else
+                cells.put(row, column, std::move(content));
         }
     }
     return !xml.failed();
 }
 
 // A cell pointing past the last string holds nothing we can read.
-void markUnreadable(RangeCells& cells, SharedCells::const_iterator from, SharedCells::const_iterator to) {
+void markUnreadable(RangeCells& cells, SharedCells::const_iterator from,
+                    SharedCells::const_iterator to) {
     for (; from != to; ++from)
-        for (const SharedText& cell : from->second) cells.put(cell.row, cell.column, {CellContent::Kind::Unreadable, 0, {}});
+        for (const SharedText& cell : from->second)
+            cells.put(cell.row, cell.column, {CellContent::Kind::Unreadable, 0, {}});
 }
 
 // Looks up the shared strings the range's cells point to.
@@ -163,10 +167,13 @@ bool readSharedStrings(XmlStream& xml, RangeCells& cells, const SharedCells& sha
         }
         std::string text;
         while (xml.next() && !xml.isEnd("si")) {
-            if (xml.isStart("rPh")) xml.skip();
-            else if (xml.isStart("t")) text += xml.text();
+            if (xml.isStart("rPh"))
+                xml.skip();
+            else if (xml.isStart("t"))
+                text += xml.text();
         }
-        for (const SharedText& cell : wanted->second) cells.put(cell.row, cell.column, CellContent::textCell(text));
+        for (const SharedText& cell : wanted->second)
+            cells.put(cell.row, cell.column, CellContent::textCell(text));
         ++wanted;
     }
     markUnreadable(cells, wanted, shared.end());
@@ -184,8 +191,8 @@ int readXlsxRange(const ZipPackage& zip, const std::string& sheetName, RangeCell
     if (!index) return kSheetMissing;
 
     const PackagePart sheetPart = zip.relatedById(workbookPart, book.ids[*index]);
-    const std::unique_ptr<XmlStream> sheetXml =
-        sheetPart.xml([&](std::size_t done, std::size_t total) { cells.reportRead(done, total); }, {"row", "c"});
+    const std::unique_ptr<XmlStream> sheetXml = sheetPart.xml(
+        [&](std::size_t done, std::size_t total) { cells.reportRead(done, total); }, {"row", "c"});
     SharedCells shared;
     const long nullDay = book.date1904 ? daysFromCivil(1904, 1, 1) : daysFromCivil(1899, 12, 30);
     if (!sheetXml || !readSheet(*sheetXml, cells, nullDay, shared)) return kNotASpreadsheet;

@@ -15,7 +15,7 @@ namespace {
 // Names and namespaces come from the parser's dictionary, one copy of each,
 // so their lengths are remembered by address rather than counted each time.
 class NameLengths {
-public:
+  public:
     std::string_view operator()(const xmlChar* name) {
         if (!name) return {};
         Slot& slot = slots_[(reinterpret_cast<std::uintptr_t>(name) >> 4) % slots_.size()];
@@ -23,7 +23,7 @@ public:
         return {reinterpret_cast<const char*>(name), slot.length};
     }
 
-private:
+  private:
     struct Slot {
         const xmlChar* name = nullptr;
         std::size_t length = 0;
@@ -32,7 +32,7 @@ private:
 };
 
 struct Attribute {
-    std::string_view uri, name;  // the parser's own dictionary keeps them
+    std::string_view uri, name;      // the parser's own dictionary keeps them
     std::size_t valueAt, valueSize;  // in the reader's store of values
 };
 
@@ -67,8 +67,8 @@ struct XmlStream::Reader {
         return *static_cast<Reader*>(static_cast<xmlParserCtxtPtr>(context)->_private);
     }
 
-    static void start(void* context, const xmlChar* name, const xmlChar*, const xmlChar* uri, int, const xmlChar**,
-                      int count, int, const xmlChar** found) {
+    static void start(void* context, const xmlChar* name, const xmlChar*, const xmlChar* uri, int,
+                      const xmlChar**, int count, int, const xmlChar** found) {
         Reader& self = of(context);
         Event event{Node::Start, self.names(uri), self.names(name), self.attributes.size(), 0, {}};
         if (self.wantsAttributes(event.name)) {
@@ -76,7 +76,8 @@ struct XmlStream::Reader {
             for (int i = 0; i < count; ++i) {
                 const xmlChar** a = found + 5 * i;  // name, prefix, URI, value start, value end
                 const auto size = static_cast<std::size_t>(a[4] - a[3]);
-                self.attributes.push_back({self.names(a[2]), self.names(a[0]), self.values.size(), size});
+                self.attributes.push_back(
+                    {self.names(a[2]), self.names(a[0]), self.values.size(), size});
                 self.values.append(reinterpret_cast<const char*>(a[3]), size);
             }
         }
@@ -88,8 +89,10 @@ struct XmlStream::Reader {
     }
     static void characters(void* context, const xmlChar* text, int length) {
         Reader& self = of(context);
-        if (self.events.empty() || self.events.back().node != Node::Text) self.events.push_back({Node::Text, {}, {}, 0, 0, {}});
-        self.events.back().text.append(reinterpret_cast<const char*>(text), static_cast<std::size_t>(length));
+        if (self.events.empty() || self.events.back().node != Node::Text)
+            self.events.push_back({Node::Text, {}, {}, 0, 0, {}});
+        self.events.back().text.append(reinterpret_cast<const char*>(text),
+                                       static_cast<std::size_t>(length));
     }
     static void quiet(void*, xmlErrorPtr) {}
 
@@ -106,16 +109,19 @@ struct XmlStream::Reader {
         // Cleared: on a damaged zip entry libgsf may report bytes it never wrote.
         std::array<char, 1 << 16> buffer{};
         const gsf_off_t left = gsf_input_remaining(input);
-        const auto size = static_cast<std::size_t>(std::min<gsf_off_t>(left, static_cast<gsf_off_t>(buffer.size())));
+        const auto size = static_cast<std::size_t>(
+            std::min<gsf_off_t>(left, static_cast<gsf_off_t>(buffer.size())));
         if (size > 0 && !gsf_input_read(input, size, reinterpret_cast<guint8*>(buffer.data()))) {
             broken = true;
             return false;
         }
         finished = size == 0 || gsf_input_remaining(input) == 0;
-        if (xmlParseChunk(parser, buffer.data(), static_cast<int>(size), finished ? 1 : 0) != 0 || !parser->wellFormed)
+        if (xmlParseChunk(parser, buffer.data(), static_cast<int>(size), finished ? 1 : 0) != 0 ||
+            !parser->wellFormed)
             broken = true;
         if (progress)
-            progress(static_cast<std::size_t>(gsf_input_tell(input)), static_cast<std::size_t>(gsf_input_size(input)));
+            progress(static_cast<std::size_t>(gsf_input_tell(input)),
+                     static_cast<std::size_t>(gsf_input_size(input)));
         return true;
     }
 
@@ -176,22 +182,32 @@ bool XmlStream::next() {
 void XmlStream::skip() {
     if (node_ != Node::Start) return;
     for (int depth = 0; next();) {
-        if (node_ == Node::Start) ++depth;
-        else if (node_ == Node::End && depth-- == 0) return;
+        if (node_ == Node::Start)
+            ++depth;
+        else if (node_ == Node::End && depth-- == 0)
+            return;
     }
 }
 
-std::string_view XmlStream::name() const { return reader_->events[reader_->position - 1].name; }
-std::string_view XmlStream::namespaceUri() const { return reader_->events[reader_->position - 1].uri; }
-std::string_view XmlStream::value() const { return reader_->events[reader_->position - 1].text; }
+std::string_view XmlStream::name() const {
+    return reader_->events[reader_->position - 1].name;
+}
+std::string_view XmlStream::namespaceUri() const {
+    return reader_->events[reader_->position - 1].uri;
+}
+std::string_view XmlStream::value() const {
+    return reader_->events[reader_->position - 1].text;
+}
 
 const std::vector<XmlAttribute>& XmlStream::attributes() {
     Reader& r = *reader_;
     const Event& event = r.events[r.position - 1];
     r.given.clear();
-    for (std::size_t i = event.firstAttribute; i < event.firstAttribute + event.attributeCount; ++i) {
+    for (std::size_t i = event.firstAttribute; i < event.firstAttribute + event.attributeCount;
+         ++i) {
         const Attribute& a = r.attributes[i];
-        r.given.push_back({a.uri, a.name, std::string_view(r.values).substr(a.valueAt, a.valueSize)});
+        r.given.push_back(
+            {a.uri, a.name, std::string_view(r.values).substr(a.valueAt, a.valueSize)});
     }
     return r.given;
 }
@@ -199,9 +215,12 @@ const std::vector<XmlAttribute>& XmlStream::attributes() {
 std::string XmlStream::text() {
     std::string result;
     for (int depth = 0; next();) {
-        if (node_ == Node::Text) result += value();
-        else if (node_ == Node::Start) ++depth;
-        else if (depth-- == 0) break;
+        if (node_ == Node::Text)
+            result += value();
+        else if (node_ == Node::Start)
+            ++depth;
+        else if (depth-- == 0)
+            break;
     }
     return result;
 }

@@ -17,7 +17,7 @@ struct XmlAttribute {
 // element ends and text, so a large sheet is never held as a tree. Built on
 // libxml2; no external entity or DTD is ever loaded.
 class XmlStream {
-public:
+  public:
     enum class Node { Start, End, Text };
     // Told how many bytes of the part have been read, and of how many.
     using Progress = std::function<void(std::size_t done, std::size_t total)>;
@@ -41,9 +41,13 @@ public:
     // without reporting them; next() then gives what follows.
     void skip();
     Node node() const { return node_; }
-    bool isStart(std::string_view localName) const { return node_ == Node::Start && name() == localName; }
-    bool isEnd(std::string_view localName) const { return node_ == Node::End && name() == localName; }
-    std::string_view name() const;         // local name of the element
+    bool isStart(std::string_view localName) const {
+        return node_ == Node::Start && name() == localName;
+    }
+    bool isEnd(std::string_view localName) const {
+        return node_ == Node::End && name() == localName;
+    }
+    std::string_view name() const;          // local name of the element
     std::string_view namespaceUri() const;  // of the element
     std::string_view value() const;         // of a Text node
 
@@ -53,7 +57,7 @@ public:
     // child elements' text included.
     std::string text();
 
-private:
+  private:
     struct Reader;
     std::unique_ptr<Reader> reader_;
     Node node_ = Node::End;

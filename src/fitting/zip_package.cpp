@@ -1,7 +1,5 @@
 #include "fitting/zip_package.h"
 
-#include "fitting/gsf_library.h"
-
 #include <gsf/gsf-infile-zip.h>
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
@@ -10,6 +8,8 @@
 
 #include <sstream>
 #include <vector>
+
+#include "fitting/gsf_library.h"
 
 namespace orrery {
 
@@ -39,7 +39,8 @@ PackagePart& PackagePart::operator=(PackagePart&& other) noexcept {
     return *this;
 }
 
-std::unique_ptr<XmlStream> PackagePart::xml(XmlStream::Progress progress, std::vector<std::string> keepAttributesOf) const {
+std::unique_ptr<XmlStream> PackagePart::xml(XmlStream::Progress progress,
+                                            std::vector<std::string> keepAttributesOf) const {
     if (!input_) return nullptr;
     return std::make_unique<XmlStream>(input_, std::move(progress), std::move(keepAttributesOf));
 }
@@ -60,8 +61,11 @@ std::optional<std::string> ZipPackage::bytes(const std::string& path, std::size_
     const PackagePart found = part(path);
     if (!found) return std::nullopt;
     auto* input = GSF_INPUT(found.input());
-    std::string result(static_cast<std::size_t>(std::min<gsf_off_t>(gsf_input_size(input), static_cast<gsf_off_t>(limit))), '\0');
-    if (!result.empty() && !gsf_input_read(input, result.size(), reinterpret_cast<guint8*>(result.data())))
+    std::string result(static_cast<std::size_t>(std::min<gsf_off_t>(gsf_input_size(input),
+                                                                    static_cast<gsf_off_t>(limit))),
+                       '\0');
+    if (!result.empty() &&
+        !gsf_input_read(input, result.size(), reinterpret_cast<guint8*>(result.data())))
         return std::nullopt;
     return result;
 }

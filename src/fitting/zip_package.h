@@ -12,7 +12,7 @@ namespace orrery {
 // One part of a package, held open; it releases its libgsf input (kept as
 // void* so GLib stays out of this header).
 class PackagePart {
-public:
+  public:
     PackagePart() = default;
     explicit PackagePart(void* input) : input_(input) {}
     ~PackagePart();
@@ -24,16 +24,17 @@ public:
     explicit operator bool() const { return input_ != nullptr; }
     void* input() const { return input_; }
     // Its text as an XML stream (see XmlStream); nothing when the part is missing.
-    std::unique_ptr<XmlStream> xml(XmlStream::Progress progress = {}, std::vector<std::string> keepAttributesOf = {}) const;
+    std::unique_ptr<XmlStream> xml(XmlStream::Progress progress = {},
+                                   std::vector<std::string> keepAttributesOf = {}) const;
 
-private:
+  private:
     void* input_ = nullptr;
 };
 
 // A zip package (.xlsx, .ods) read from the file's bytes in memory with
 // libgsf. The bytes must outlive the package.
 class ZipPackage {
-public:
+  public:
     explicit ZipPackage(const std::string& content);
     ~ZipPackage();
     ZipPackage(const ZipPackage&) = delete;
@@ -52,7 +53,7 @@ public:
     PackagePart relatedById(const PackagePart& source, const std::string& id) const;
     PackagePart relatedByType(const PackagePart& source, const std::string& type) const;
 
-private:
+  private:
     void* memory_ = nullptr;
     void* root_ = nullptr;
 };

@@ -1,11 +1,11 @@
 // Dates and durations as OpenDocument files write them, turned into the day
 // numbers a spreadsheet computes with.
+#include "fitting/cell_dates.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
-
-#include "fitting/cell_dates.h"
 
 namespace orrery {
 namespace {
