@@ -29,6 +29,9 @@ The sheets (rows and columns as the suite counts them, from 1 and A):
             (below the smallest normal double), -7.5 shown as -7.50.
   Merged    A1:A2 merged (1), B1 10, B2 20, A3 3, B3 30; D1:E2 merged (7),
             A4 4, B4 40, D3 5, E3 50.
+  Texts     rows 1-400: A the text " <row>" padded with blanks to 40
+            characters, B the text "<row>.5"; enough text that the .xls
+            string table runs on over several records.
 """
 import os
 import shutil
@@ -160,6 +163,13 @@ def fill_merged(book):
     sheet.getCellRangeByName("D1:E2").merge(True)
 
 
+def fill_texts(book):
+    sheet = book.sheet("Texts")
+    for r in range(400):
+        sheet.getCellByPosition(0, r).setString((" %d" % (r + 1)).ljust(40))
+        sheet.getCellByPosition(1, r).setString("%d.5" % (r + 1))
+
+
 def fill_big(book, rows):
     sheet = book.sheet("Sheet1", first=True)
     data = tuple((float(i), 0.5 * i + 3.0) for i in range(1, rows + 1))
@@ -198,6 +208,7 @@ def main():
             fill_formulas(book)
             fill_formats(book)
             fill_merged(book)
+            fill_texts(book)
             book.doc.calculateAll()
             base = os.path.join(folder, "office")
             book.save(base + ".xlsx", "Calc MS Excel 2007 XML")
