@@ -24,6 +24,12 @@ std::string rowPart(std::string_view cell) {
     return std::string(split == std::string_view::npos ? cell : cell.substr(split));
 }
 
+std::string cellName(int row, int column) {
+    std::string letters;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return letters + std::to_string(row + 1);
+}
+
 std::optional<CellAddress> parseCell(std::string_view cell) {
     std::size_t i = 0;
     long column = 0;

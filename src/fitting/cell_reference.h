@@ -26,6 +26,9 @@ struct CellAddress {
 inline constexpr int kMaxRows = 1048576;
 inline constexpr int kMaxColumns = 16384;
 
+// The name of a cell as a user writes it: row 6, column 1 is "B7".
+std::string cellName(int row, int column);
+
 // Letters (either case) then digits, inside the largest sheet; else nothing.
 std::optional<CellAddress> parseCell(std::string_view cell);
 

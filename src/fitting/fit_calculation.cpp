@@ -25,7 +25,8 @@ bool canOpenForReading(const std::string& path) {
 }
 
 // Steps shared by both dialogs: the file, the cells, the import.
-std::optional<UserMessage> importEntries(SpreadsheetSource& source, const WorksheetEntries& entries) {
+std::optional<UserMessage> importEntries(SpreadsheetSource& source, const WorksheetEntries& entries,
+                                        const ReadProgress& progress) {
     if (entries.file.empty()) return UserMessage{"INPUT ERROR", "Please enter a file name"};
     if (!canOpenForReading(entries.file))
         return UserMessage{"FILE ERROR", "Could not open the file: " + entries.file};
@@ -45,7 +46,7 @@ std::optional<UserMessage> importEntries(SpreadsheetSource& source, const Worksh
     if (top >= bottom)
         return UserMessage{"INPUT ERROR",
                            "The index of the bottom right row must be at least one greater than that of the top left"};
-    if (auto message = source.importColumns()) return message;
+    if (auto message = source.importColumns(progress)) return message;
     if (source.x().empty() || source.y().empty())
         return UserMessage{"FILE ERROR", "Could not extract points from the Excel file"};
     return std::nullopt;
@@ -58,14 +59,15 @@ FitOutcome report(const FitData& fit) {
 }  // namespace
 
 FitOutcome calculatePolynomialFit(SpreadsheetSource& source, FitData& fit, const WorksheetEntries& entries,
-                                  std::string_view degreeText) {
-    if (auto message = importEntries(source, entries)) return refuse(*message);
+                                  std::string_view degreeText, const ReadProgress& progress) {
+    if (auto message = importEntries(source, entries, progress)) return refuse(*message);
     if (auto message = fit.setData(source.x(), source.y(), readWhole(degreeText))) return refuse(*message);
     return report(fit);
 }
 
-FitOutcome calculateExponentialFit(SpreadsheetSource& source, FitData& fit, const WorksheetEntries& entries) {
-    if (auto message = importEntries(source, entries)) return refuse(*message);
+FitOutcome calculateExponentialFit(SpreadsheetSource& source, FitData& fit, const WorksheetEntries& entries,
+                                   const ReadProgress& progress) {
+    if (auto message = importEntries(source, entries, progress)) return refuse(*message);
     if (auto message = fit.setExponentialData(source.x(), source.y())) return refuse(*message);
     return report(fit);
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/user_message.h"
+#include "fitting/read_progress.h"
 
 namespace orrery {
 
@@ -37,9 +38,11 @@ struct FitOutcome {
 // The Calculate button of the two fitting dialogs (also the first half of
 // Sketch): checks the boxes, imports the columns into the dialog's source
 // and fits them. The first refusal ends it; the previous fit then stays.
+// `progress` hears how far the reading of the file has got.
 FitOutcome calculatePolynomialFit(SpreadsheetSource& source, FitData& fit, const WorksheetEntries& entries,
-                                  std::string_view degreeText);
-FitOutcome calculateExponentialFit(SpreadsheetSource& source, FitData& fit, const WorksheetEntries& entries);
+                                  std::string_view degreeText, const ReadProgress& progress = {});
+FitOutcome calculateExponentialFit(SpreadsheetSource& source, FitData& fit, const WorksheetEntries& entries,
+                                   const ReadProgress& progress = {});
 
 // The degree scroll bar: up adds one, down takes one away but not below 1.
 int stepDegree(int degree, int step);

@@ -8,10 +8,13 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <string_view>
 
 #include "common/c_numeric.h"
 #include "fitting/cell_reference.h"
+#include "fitting/gsf_library.h"
 #include "fitting/sheet_cells.h"
+#include "fitting/zip_package.h"
 
 namespace orrery {
 namespace {
@@ -20,20 +23,20 @@ namespace fs = std::filesystem;
 
 // The whole file, read once. Only plain files are read: a folder, a pipe
 // or a device is no workbook, and reading a pipe could wait for ever.
-SheetOpening readWholeFile(const std::string& path, std::string& content) {
+int readWholeFile(const std::string& path, std::string& content) {
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
-    if (error || !fs::exists(status)) return {kFileUnreadable, nullptr};
-    if (!fs::is_regular_file(status)) return {kNotASpreadsheet, nullptr};
+    if (error || !fs::exists(status)) return kFileUnreadable;
+    if (!fs::is_regular_file(status)) return kNotASpreadsheet;
     try {
         std::ifstream in(path, std::ios::binary);
-        if (!in) return {kFileUnreadable, nullptr};
+        if (!in) return kFileUnreadable;
         content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (in.bad()) return {kFileUnreadable, nullptr};
+        if (in.bad()) return kFileUnreadable;
     } catch (const std::exception&) {
-        return {kFileUnreadable, nullptr};
+        return kFileUnreadable;
     }
-    return {kReadOk, nullptr};
+    return kReadOk;
 }
 
 std::string lowerExtension(const std::string& path) {
@@ -45,11 +48,13 @@ std::string lowerExtension(const std::string& path) {
     return extension;
 }
 
-// Legacy workbooks are compound documents with this signature.
-bool isCompoundDocument(const std::string& content) {
-    static const char kSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
-    return content.compare(0, 8, kSignature, 8) == 0;
+// Legacy workbooks are compound documents with this signature; the others
+// are zip packages.
+bool startsWith(const std::string& content, std::string_view signature) {
+    return content.compare(0, signature.size(), signature) == 0;
 }
+constexpr std::string_view kCompoundDocument("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+constexpr std::string_view kZip("PK\x03\x04", 4);
 
 // The number a cell stands for, as a spreadsheet converts a value to a
 // number: empty is 0, a text must hold one finite number and blanks only.
@@ -67,17 +72,37 @@ std::optional<double> cellNumber(const CellContent& cell) {
             if (used > 0 && onlyBlanksAfter && std::isfinite(value)) return value;
             return std::nullopt;
         }
-        case CellContent::Kind::Other: break;
+        default: return std::nullopt;
     }
-    return std::nullopt;
 }
 
-SheetOpening openSheet(const std::string& path, const std::string& sheetName) {
+// Why a cell that is not text cannot give a number; empty for text.
+std::string cellProblem(const CellContent& cell, int row, int column) {
+    const std::string name = "Cell " + cellName(row, column);
+    switch (cell.kind) {
+        case CellContent::Kind::Error: return name + " holds the error value " + cell.text + ", not a number.";
+        case CellContent::Kind::NoResult: return name + " holds a formula whose result this file does not store.";
+        case CellContent::Kind::Unreadable: return name + " holds a value that cannot be read as a number.";
+        default: return {};
+    }
+}
+
+int readCells(const std::string& path, const std::string& sheetName, RangeCells& cells) {
+    const QuietGsfLog quiet;
     std::string content;
-    if (SheetOpening failed = readWholeFile(path, content); failed.status != kReadOk) return failed;
-    if (isCompoundDocument(content)) return openXlsSheet(path, sheetName);
+    if (const int status = readWholeFile(path, content); status != kReadOk) return status;
+    if (startsWith(content, kCompoundDocument)) return readXlsRange(content, sheetName, cells);
+    if (startsWith(content, kZip)) {
+        const ZipPackage zip(content);
+        if (!zip.valid()) return kNotASpreadsheet;
+        const std::optional<std::string> type = zip.bytes("mimetype", 64);
+        if (type && startsWith(*type, "application/vnd.oasis.opendocument.spreadsheet"))
+            return readOdsRange(zip, sheetName, cells);
+        return readXlsxRange(zip, sheetName, cells);
+    }
     const std::string extension = lowerExtension(path);
-    return openOrcusSheet(content, sheetName, extension == "csv" || extension == "txt");
+    if (extension == "csv" || extension == "txt") return readCsvRange(content, cells);
+    return kNotASpreadsheet;
 }
 
 }  // namespace
@@ -96,26 +121,35 @@ std::optional<std::size_t> findSheet(const std::vector<std::string>& names, cons
 }
 
 RangeRead readRange(const std::string& path, const std::string& sheetName, const std::string& topLeft,
-                    const std::string& bottomRight) {
-    const SheetOpening opening = openSheet(path, sheetName);
-    if (!opening.sheet) return {opening.status == kReadOk ? kNotASpreadsheet : opening.status, {}, {}};
-
+                    const std::string& bottomRight, const ReadProgress& progress) {
     const std::optional<CellAddress> first = parseCell(topLeft);
     const std::optional<CellAddress> last = parseCell(bottomRight);
-    if (!first || !last) return {kBadRange, {}, {}};
     // Corners given the other way round describe the same rectangle.
-    const int top = std::min(first->row, last->row), bottom = std::max(first->row, last->row);
-    const int left = std::min(first->column, last->column), right = std::max(first->column, last->column);
-    if (left == right) return {kNotTwoColumns, {}, {}};
+    const int top = first && last ? std::min(first->row, last->row) : 0;
+    const int bottom = first && last ? std::max(first->row, last->row) : 0;
+    const int left = first && last ? std::min(first->column, last->column) : 0;
+    const int right = first && last ? std::max(first->column, last->column) : 0;
+
+    // The file is looked at first: a missing file or sheet is the news
+    // that matters, whatever the cells typed.
+    RangeCells cells(top, bottom, left, progress);
+    cells.reportRead(0, 1);
+    if (const int status = readCells(path, sheetName, cells); status != kReadOk) return {status, {}, {}, {}};
+    if (!first || !last) return {kBadRange, {}, {}, {}};
+    if (left == right) return {kNotTwoColumns, {}, {}, {}};
 
     RangeRead result;
+    result.x.reserve(static_cast<std::size_t>(bottom - top + 1));
+    result.y.reserve(static_cast<std::size_t>(bottom - top + 1));
     for (int row = top; row <= bottom; ++row) {
-        const std::optional<double> x = cellNumber(opening.sheet->cell(row, left));
-        const std::optional<double> y = cellNumber(opening.sheet->cell(row, left + 1));
-        if (!x || !y) return {kNotANumber, {}, {}};
-        result.x.push_back(*x);
-        result.y.push_back(*y);
+        for (int column = left; column <= left + 1; ++column) {
+            const CellContent cell = cells.at(row, column);
+            const std::optional<double> number = cellNumber(cell);
+            if (!number) return {kNotANumber, {}, {}, cellProblem(cell, row, column)};
+            (column == left ? result.x : result.y).push_back(*number);
+        }
     }
+    cells.reportRead(1, 1);
     return result;
 }
 

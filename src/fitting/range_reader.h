@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "fitting/read_progress.h"
+
 namespace orrery {
 
 // Status codes of readRange. The numbers are those the import has always
@@ -21,15 +23,22 @@ struct RangeRead {
     int status = kReadOk;
     std::vector<double> x;
     std::vector<double> y;
+    // With kNotANumber, when the cell holds a value that cannot be had
+    // (a formula's error or a result the file does not store): which cell,
+    // and why, e.g. "Cell B7 holds a formula whose result this file does
+    // not store."; empty for a cell that simply holds text.
+    std::string problem;
 };
 
 // Reads the first two columns of the range between the two corner cells of
 // the named sheet, straight from the file (.xlsx, .ods, .csv, legacy .xls):
-// x from the first column, y from the second, one pair per row. Empty cells
-// read as 0; a text cell counts when it holds a number and nothing else.
-// A .csv file has one sheet, whatever name is asked for. The file is only
-// read, never changed.
+// x from the first column, y from the second, one pair per row. Each cell
+// gives the number the file stores: a formula its stored result; a date,
+// time, percentage, currency or boolean cell the number behind it. Empty
+// cells read as 0; a text cell counts when it holds a number and nothing
+// else. A .csv file has one sheet, whatever name is asked for. The file is
+// only read, never changed. `progress` hears how far the read has gone.
 RangeRead readRange(const std::string& path, const std::string& sheetName, const std::string& topLeft,
-                    const std::string& bottomRight);
+                    const std::string& bottomRight, const ReadProgress& progress = {});
 
 }  // namespace orrery

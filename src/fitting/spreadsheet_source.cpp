@@ -6,8 +6,8 @@
 namespace orrery {
 namespace {
 
-UserMessage importMessage(int status, const SpreadsheetSource& source) {
-    switch (status) {
+UserMessage importMessage(const RangeRead& read, const SpreadsheetSource& source) {
+    switch (read.status) {
         case kNotTwoColumns:
             return {"Range Error",
                     "Please choose adjacent columns. i.e. (A and B) or (B and C) or (C and D) ...."};
@@ -23,6 +23,7 @@ UserMessage importMessage(int status, const SpreadsheetSource& source) {
                                        "\" is not a range of cells. Please enter a column of letters and a "
                                        "row number, such as A1."};
         default:
+            if (!read.problem.empty()) return {"Data Entry Error", read.problem};
             return {"Data Entry Error",
                     "Please ensure that you have filled the two columns specified with numerical data."};
     }
@@ -39,9 +40,9 @@ void SpreadsheetSource::setBottomRightRow(const std::string& row) {
     bottomRight_ = columnPart(bottomRight_) + row;
 }
 
-std::optional<UserMessage> SpreadsheetSource::importColumns() {
-    RangeRead read = readRange(filePath_, sheetName_, topLeft_, bottomRight_);
-    if (read.status != kReadOk) return importMessage(read.status, *this);
+std::optional<UserMessage> SpreadsheetSource::importColumns(const ReadProgress& progress) {
+    RangeRead read = readRange(filePath_, sheetName_, topLeft_, bottomRight_, progress);
+    if (read.status != kReadOk) return importMessage(read, *this);
     x_ = std::move(read.x);
     y_ = std::move(read.y);
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/user_message.h"
+#include "fitting/read_progress.h"
 
 namespace orrery {
 
@@ -29,8 +30,8 @@ public:
     void setBottomRightRow(const std::string& row);
 
     // Reads the columns from the file; on success replaces x and y, else
-    // returns the message and keeps them.
-    std::optional<UserMessage> importColumns();
+    // returns the message and keeps them. `progress` hears how far it has got.
+    std::optional<UserMessage> importColumns(const ReadProgress& progress = {});
     const std::vector<double>& x() const { return x_; }
     const std::vector<double>& y() const { return y_; }
 

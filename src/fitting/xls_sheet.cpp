@@ -1,113 +1,379 @@
-// Legacy .xls workbooks, read with FreeXL.
-#include <freexl.h>
+// Legacy .xls workbooks (BIFF5 and BIFF8): libgsf opens the compound
+// document, and the cell records of the sheet are read here. Every number
+// is the one the file stores, so a date keeps its time and its day count
+// in the file's own calendar, and a formula gives its stored result.
+#include <gsf/gsf-infile-msole.h>
+#include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-memory.h>
+#include <gsf/gsf-utils.h>
+#include <strings.h>
 
-#include <cstdio>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "common/utf8.h"
+#include "fitting/gsf_library.h"
 #include "fitting/range_reader.h"
 #include "fitting/sheet_cells.h"
 
 namespace orrery {
 namespace {
 
-// Days from 1970-01-01 to a civil date (proleptic Gregorian).
-long daysFromCivil(int year, int month, int day) {
-    year -= month <= 2;
-    const long era = (year >= 0 ? year : year - 399) / 400;
-    const long yearOfEra = year - era * 400;
-    const long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+enum Record : std::uint16_t {
+    kFormula = 0x0006,
+    kEof = 0x000A,
+    kFilePass = 0x002F,
+    kContinue = 0x003C,
+    kBoundSheet = 0x0085,
+    kMulRk = 0x00BD,
+    kRString = 0x00D6,
+    kSst = 0x00FC,
+    kLabelSst = 0x00FD,
+    kNumber = 0x0203,
+    kLabel = 0x0204,
+    kBoolErr = 0x0205,
+    kString = 0x0207,
+    kRk = 0x027E,
+    kBof = 0x0809,
+};
+
+std::uint16_t u16(std::string_view data, std::size_t at) {
+    if (at + 2 > data.size()) return 0;
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(data[at]) |
+                                      static_cast<unsigned char>(data[at + 1]) << 8);
 }
 
-// FreeXL gives dates and times as text; a spreadsheet's value for them is
-// the serial day number (days since 1899-12-30, the time as a fraction).
-std::optional<double> serialFromText(const char* text, int type) {
-    int year = 1899, month = 12, day = 30, hour = 0, minute = 0, second = 0;
-    bool ok = false;
-    if (type == FREEXL_CELL_DATE) ok = std::sscanf(text, "%d-%d-%d", &year, &month, &day) == 3;
-    else if (type == FREEXL_CELL_DATETIME)
-        ok = std::sscanf(text, "%d-%d-%d %d:%d:%d", &year, &month, &day, &hour, &minute, &second) == 6;
-    else ok = std::sscanf(text, "%d:%d:%d", &hour, &minute, &second) == 3;
-    if (!ok) return std::nullopt;
-    const long days = daysFromCivil(year, month, day) - daysFromCivil(1899, 12, 30);
-    return static_cast<double>(days) + (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
+std::uint32_t u32(std::string_view data, std::size_t at) {
+    return static_cast<std::uint32_t>(u16(data, at)) | static_cast<std::uint32_t>(u16(data, at + 2))
+                                                           << 16;
 }
 
-// Owns the FreeXL handle; the chosen sheet stays selected.
-class XlsSheet : public SheetCells {
-public:
-    explicit XlsSheet(const void* handle) : handle_(handle) {
-        if (freexl_worksheet_dimensions(handle_, &rows_, &columns_) != FREEXL_OK) rows_ = columns_ = 0;
+double f64(std::string_view data, std::size_t at) {
+    const std::uint64_t bits = static_cast<std::uint64_t>(u32(data, at)) |
+                               static_cast<std::uint64_t>(u32(data, at + 4)) << 32;
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// The packed number of RK records: a 30-bit integer or the top 30 bits of
+// a double, either possibly divided by 100.
+double rkNumber(std::uint32_t rk) {
+    double value;
+    if (rk & 2) {
+        value = static_cast<double>(static_cast<std::int32_t>(rk) >> 2);
+    } else {
+        const std::uint64_t bits = static_cast<std::uint64_t>(rk & 0xFFFFFFFCu) << 32;
+        std::memcpy(&value, &bits, sizeof value);
     }
-    ~XlsSheet() override { freexl_close(handle_); }
-    XlsSheet(const XlsSheet&) = delete;
-    XlsSheet& operator=(const XlsSheet&) = delete;
+    return (rk & 1) ? value / 100 : value;
+}
 
-    CellContent cell(int row, int column) const override {
-        CellContent content;
-        FreeXL_CellValue value;
-        if (static_cast<unsigned>(row) >= rows_ || static_cast<unsigned>(column) >= columns_ ||
-            freexl_get_cell_value(handle_, static_cast<unsigned>(row), static_cast<unsigned short>(column), &value) !=
-                FREEXL_OK)
-            return content;
-        switch (value.type) {
-            case FREEXL_CELL_INT:
-                content.kind = CellContent::Kind::Number;
-                content.number = value.value.int_value;
+std::string errorText(unsigned code) {
+    switch (code) {
+        case 0x00:
+            return "#NULL!";
+        case 0x07:
+            return "#DIV/0!";
+        case 0x0F:
+            return "#VALUE!";
+        case 0x17:
+            return "#REF!";
+        case 0x1D:
+            return "#NAME?";
+        case 0x24:
+            return "#NUM!";
+        case 0x2A:
+            return "#N/A";
+        default:
+            return "#ERROR";
+    }
+}
+
+struct RecordView {
+    std::uint16_t type = 0;
+    std::string_view data;
+};
+
+// The records of a workbook stream, one after the other from an offset.
+class Records {
+  public:
+    Records(std::string_view stream, std::size_t at) : stream_(stream), at_(at) {}
+    bool next(RecordView& record) {
+        if (at_ + 4 > stream_.size()) return false;
+        const std::uint16_t length = u16(stream_, at_ + 2);
+        if (at_ + 4 + length > stream_.size()) return false;
+        record = {u16(stream_, at_), stream_.substr(at_ + 4, length)};
+        at_ += 4 + length;
+        return true;
+    }
+    std::size_t position() const { return at_; }
+
+  private:
+    std::string_view stream_;
+    std::size_t at_;
+};
+
+// Reads a string's characters that may run on across CONTINUE records;
+// at each such break the characters go on with a fresh flags byte.
+class Segments {
+  public:
+    explicit Segments(std::vector<std::string_view> parts) : parts_(std::move(parts)) {}
+    bool atEnd() {
+        while (part_ < parts_.size() && at_ >= parts_[part_].size()) ++part_, at_ = 0;
+        return part_ >= parts_.size();
+    }
+    unsigned byte() {
+        if (atEnd()) return 0;
+        return static_cast<unsigned char>(parts_[part_][at_++]);
+    }
+    unsigned word() { return byte() | byte() << 8; }
+    std::uint32_t dword() { return word() | static_cast<std::uint32_t>(word()) << 16; }
+    void skip(std::size_t count) {
+        while (count > 0 && !atEnd()) {
+            const std::size_t step = std::min(count, parts_[part_].size() - at_);
+            at_ += step, count -= step;
+        }
+    }
+    // A BIFF8 string: count (one byte in a short string), flags, rich-text
+    // runs, extra data, characters.
+    std::string unicodeString(bool shortCount = false) {
+        const unsigned count = shortCount ? byte() : word();
+        unsigned flags = byte();
+        const unsigned runs = (flags & 0x08) ? word() : 0;
+        const std::uint32_t extra = (flags & 0x04) ? dword() : 0;
+        std::string text;
+        for (unsigned i = 0; i < count && !atEnd(); ++i) {
+            if (at_ == 0 && part_ > 0 && i > 0) flags = byte();  // a CONTINUE record begins here
+            appendUtf8(text, (flags & 0x01) ? word() : byte());
+        }
+        skip(4u * runs + extra);
+        return text;
+    }
+
+  private:
+    std::vector<std::string_view> parts_;
+    std::size_t part_ = 0, at_ = 0;
+};
+
+std::string byteString(std::string_view data, std::size_t at, std::size_t count) {
+    std::string text;
+    for (std::size_t i = at; i < at + count && i < data.size(); ++i)
+        appendUtf8(
+            text, static_cast<unsigned char>(data[i]));  // the first 256 code points, as in Latin-1
+    return text;
+}
+
+// A cell's text in LABEL and STRING records (and a sheet's name in BIFF5).
+std::string recordString(std::string_view data, std::size_t at, bool biff8,
+                         bool byteCount = false) {
+    if (!biff8) {
+        const std::size_t count = byteCount ? static_cast<unsigned char>(data[at]) : u16(data, at);
+        return byteString(data, at + (byteCount ? 1 : 2), count);
+    }
+    return Segments({data.substr(at)}).unicodeString(byteCount);
+}
+
+struct Sheet {
+    std::string name;
+    std::uint32_t offset = 0;
+};
+
+struct Globals {
+    bool biff8 = false;
+    bool encrypted = false;
+    std::vector<Sheet> sheets;
+    std::vector<std::string_view> sst;  // the SST record and its CONTINUE records
+};
+
+bool readGlobals(std::string_view stream, Globals& globals) {
+    Records records(stream, 0);
+    RecordView record;
+    if (!records.next(record) || record.type != kBof) return false;
+    const std::uint16_t version = u16(record.data, 0);
+    if (version != 0x0600 && version != 0x0500) return false;
+    globals.biff8 = version == 0x0600;
+    std::uint16_t previous = 0;
+    while (records.next(record) && record.type != kEof) {
+        if (record.type == kFilePass)
+            globals.encrypted = true;
+        else if (record.type == kBoundSheet && record.data.size() >= 8) {
+            // Worksheets only; charts and macro sheets have no cells to give.
+            if (static_cast<unsigned char>(record.data[5]) == 0)
+                globals.sheets.push_back(
+                    {recordString(record.data, 6, globals.biff8, true), u32(record.data, 0)});
+        } else if (record.type == kSst) {
+            globals.sst = {record.data};
+        } else if (record.type == kContinue && previous == kSst) {
+            globals.sst.push_back(record.data);
+            continue;  // further CONTINUE records still belong to the SST
+        }
+        previous = record.type;
+    }
+    return true;
+}
+
+// The shared strings the range's cells point to, looked up once the sheet
+// has been read.
+using SharedCells = std::map<std::uint32_t, std::vector<std::pair<int, int>>>;
+
+void resolveSharedStrings(const Globals& globals, const SharedCells& shared, RangeCells& cells) {
+    if (shared.empty()) return;
+    Segments sst(globals.sst);
+    sst.skip(8);  // total and unique counts
+    std::uint32_t index = 0;
+    for (const auto& [wanted, places] : shared) {
+        std::string text;
+        bool found = false;
+        for (; !sst.atEnd() && index <= wanted; ++index) {
+            text = sst.unicodeString();
+            found = index == wanted;
+        }
+        const CellContent content =
+            found ? CellContent::textCell(text) : CellContent{CellContent::Kind::Unreadable, 0, {}};
+        for (const auto& [row, column] : places) cells.put(row, column, content);
+    }
+}
+
+// The stored result of a FORMULA record.
+CellContent formulaResult(std::string_view data, Records& records, bool biff8) {
+    if (data.size() < 14) return {CellContent::Kind::Unreadable, 0, {}};
+    if (static_cast<unsigned char>(data[12]) != 0xFF ||
+        static_cast<unsigned char>(data[13]) != 0xFF)
+        return CellContent::numberCell(f64(data, 6));
+    switch (static_cast<unsigned char>(data[6])) {
+        case 0: {  // text, in the STRING record that follows
+            RecordView next;
+            Records ahead = records;
+            if (ahead.next(next) && next.type == kString) {
+                records = ahead;
+                return CellContent::textCell(recordString(next.data, 0, biff8));
+            }
+            return {CellContent::Kind::NoResult, 0, {}};
+        }
+        case 1:
+            return CellContent::numberCell(data[8] ? 1.0 : 0.0);
+        case 2:
+            return {CellContent::Kind::Error, 0, errorText(static_cast<unsigned char>(data[8]))};
+        case 3:
+            return CellContent::textCell("");
+        default:
+            return {CellContent::Kind::Unreadable, 0, {}};
+    }
+}
+
+void readSheet(std::string_view stream, const Globals& globals, std::uint32_t offset,
+               RangeCells& cells) {
+    Records records(stream, offset);
+    RecordView record;
+    SharedCells shared;
+    // Charts inside a sheet bring their own BOF and EOF records.
+    int depth = 0;
+    while (records.next(record)) {
+        cells.reportRead(records.position(), stream.size());
+        if (record.type == kBof) {
+            ++depth;
+            continue;
+        }
+        if (record.type == kEof) {
+            if (--depth <= 0) break;
+            continue;
+        }
+        if (depth != 1 || record.data.size() < 6) continue;
+        const int row = u16(record.data, 0), column = u16(record.data, 2);
+        const std::string_view data = record.data;
+        switch (record.type) {
+            case kMulRk:
+                for (std::size_t at = 4, c = static_cast<std::size_t>(column);
+                     at + 6 <= data.size() - 2; at += 6, ++c)
+                    cells.put(row, static_cast<int>(c),
+                              CellContent::numberCell(rkNumber(u32(data, at + 2))));
                 break;
-            case FREEXL_CELL_DOUBLE:
-                content.kind = CellContent::Kind::Number;
-                content.number = value.value.double_value;
+            case kNumber:
+                if (data.size() >= 14)
+                    cells.put(row, column, CellContent::numberCell(f64(data, 6)));
                 break;
-            case FREEXL_CELL_TEXT:
-            case FREEXL_CELL_SST_TEXT:
-                content.kind = CellContent::Kind::Text;
-                content.text = value.value.text_value ? value.value.text_value : "";
+            case kRk:
+                if (data.size() >= 10)
+                    cells.put(row, column, CellContent::numberCell(rkNumber(u32(data, 6))));
                 break;
-            case FREEXL_CELL_DATE:
-            case FREEXL_CELL_DATETIME:
-            case FREEXL_CELL_TIME:
-                if (const auto serial = serialFromText(value.value.text_value, value.type)) {
-                    content.kind = CellContent::Kind::Number;
-                    content.number = *serial;
-                } else {
-                    content.kind = CellContent::Kind::Other;
+            case kLabelSst:
+                if (data.size() >= 10 && cells.wants(row, column))
+                    shared[u32(data, 6)].emplace_back(row, column);
+                break;
+            case kLabel:
+            case kRString:
+                if (cells.wants(row, column))
+                    cells.put(row, column,
+                              CellContent::textCell(recordString(data, 6, globals.biff8)));
+                break;
+            case kBoolErr:
+                if (data.size() >= 8) {
+                    const unsigned value = static_cast<unsigned char>(data[6]);
+                    cells.put(row, column,
+                              data[7] ? CellContent{CellContent::Kind::Error, 0, errorText(value)}
+                                      : CellContent::numberCell(value ? 1.0 : 0.0));
                 }
                 break;
-            default: break;  // FREEXL_CELL_NULL
+            case kFormula:
+                if (cells.wants(row, column))
+                    cells.put(row, column, formulaResult(data, records, globals.biff8));
+                break;
+            default:
+                break;
         }
-        return content;
     }
+    resolveSharedStrings(globals, shared, cells);
+}
 
-private:
-    const void* handle_;
-    unsigned rows_ = 0;
-    unsigned short columns_ = 0;
-};
+// The workbook stream of the compound document: "Workbook" in BIFF8, "Book"
+// before; some writers spell them in capitals.
+std::optional<std::string> workbookStream(const std::string& content) {
+    initialiseGsf();
+    GsfInput* memory = gsf_input_memory_new(reinterpret_cast<const guint8*>(content.data()),
+                                            static_cast<gsf_off_t>(content.size()), FALSE);
+    if (!memory) return std::nullopt;
+    GsfInfile* ole = gsf_infile_msole_new(memory, nullptr);
+    g_object_unref(memory);
+    if (!ole) return std::nullopt;
+    std::optional<std::string> bytes;
+    for (int i = 0; i < gsf_infile_num_children(ole) && !bytes; ++i) {
+        const std::string name =
+            gsf_infile_name_by_index(ole, i) ? gsf_infile_name_by_index(ole, i) : "";
+        if (strcasecmp(name.c_str(), "Workbook") != 0 && strcasecmp(name.c_str(), "Book") != 0)
+            continue;
+        GsfInput* stream = gsf_infile_child_by_index(ole, i);
+        if (!stream) continue;
+        std::string data(static_cast<std::size_t>(gsf_input_size(stream)), '\0');
+        if (data.empty() ||
+            gsf_input_read(stream, data.size(), reinterpret_cast<guint8*>(data.data())))
+            bytes = std::move(data);
+        g_object_unref(stream);
+    }
+    g_object_unref(ole);
+    return bytes;
+}
 
 }  // namespace
 
-SheetOpening openXlsSheet(const std::string& path, const std::string& sheetName) {
-    const void* handle = nullptr;
-    if (freexl_open(path.c_str(), &handle) != FREEXL_OK) {
-        if (handle) freexl_close(handle);
-        return {kNotASpreadsheet, nullptr};
-    }
-    unsigned count = 0;
+int readXlsRange(const std::string& content, const std::string& sheetName, RangeCells& cells) {
+    const std::optional<std::string> stream = workbookStream(content);
+    Globals globals;
+    if (!stream || !readGlobals(*stream, globals) || globals.encrypted) return kNotASpreadsheet;
     std::vector<std::string> names;
-    if (freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &count) == FREEXL_OK) {
-        for (unsigned i = 0; i < count; ++i) {
-            const char* name = nullptr;
-            freexl_get_worksheet_name(handle, static_cast<unsigned short>(i), &name);
-            names.emplace_back(name ? name : "");
-        }
-    }
+    for (const Sheet& sheet : globals.sheets) names.push_back(sheet.name);
     const std::optional<std::size_t> index = findSheet(names, sheetName);
-    if (!index || freexl_select_active_worksheet(handle, static_cast<unsigned short>(*index)) != FREEXL_OK) {
-        freexl_close(handle);
-        return {kSheetMissing, nullptr};
-    }
-    return {kReadOk, std::make_unique<XlsSheet>(handle)};
+    if (!index) return kSheetMissing;
+    const std::uint32_t offset = globals.sheets[*index].offset;
+    Records check(*stream, offset);
+    RecordView bof;
+    if (!check.next(bof) || bof.type != kBof) return kNotASpreadsheet;
+    readSheet(*stream, globals, offset, cells);
+    return kReadOk;
 }
 
 }  // namespace orrery

@@ -1,7 +1,9 @@
-// Runs import_cases.txt on every fixture format, and checks what reading
-// does (and does not do) to the user's file.
+// Runs import_cases.txt on every fixture format and office_cases.txt on the
+// workbooks LibreOffice saved, and checks what reading does (and does not
+// do) to the user's file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -10,8 +12,14 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
+#include <random>
+
 #include "common/c_numeric.h"
 #include "fitting/range_reader.h"
+#include "fitting/spreadsheet_source.h"
+#include "support/case_file.h"
 #include "xlsx_fixture.h"
 
 namespace orrery {
@@ -64,13 +72,18 @@ protected:
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
-        for (const char* name : {"points.xls", "points.ods", "points.csv"})
-            fs::copy_file(fs::path(ORRERY_TEST_DATA_DIR) / "data" / name, folder_ / name);
+        for (const auto& entry : fs::directory_iterator(fs::path(ORRERY_TEST_DATA_DIR) / "data"))
+            if (entry.path().extension() != ".py") fs::copy_file(entry.path(), folder_ / entry.path().filename());
         test::writeXlsxFixture(folder_.string());
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    std::string file(const std::string& kind) const { return (folder_ / ("points." + kind)).string(); }
+    std::string file(const std::string& kind, const std::string& workbook = "points") const {
+        return (folder_ / (workbook + "." + kind)).string();
+    }
+    std::size_t fileCount() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
+    }
 
     fs::path folder_;
 };
@@ -98,20 +111,37 @@ std::string bytesOf(const std::string& path) {
 }
 
 TEST_F(ImportFixtures, ReadingLeavesTheFileAsItWas) {
-    for (const std::string kind : {"xls", "ods", "csv", "xlsx"}) {
-        const std::string path = file(kind);
+    struct Reading {
+        std::string path, sheet, goodCorner, badSheet, badCorner;  // the reads start at A1
+    };
+    const std::vector<Reading> readings = {
+        {file("xls"), "Sheet1", "B6", "Sheet1", "B8"},
+        {file("ods"), "Sheet1", "B6", "Sheet1", "B8"},
+        {file("csv"), "Sheet1", "B6", "Sheet1", "B8"},
+        {file("xlsx"), "Sheet1", "B6", "Sheet1", "B8"},
+        {file("xls", "office"), "Plain", "B5", "Formulas", "B11"},
+        {file("ods", "office"), "Plain", "B5", "Formulas", "B11"},
+        {file("xlsx", "office"), "Plain", "B5", "Formulas", "B11"},
+    };
+    const std::size_t files = fileCount();
+    for (const auto& [path, sheet, goodCorner, badSheet, badCorner] : readings) {
+        SCOPED_TRACE(path);
         const auto past = fs::file_time_type::clock::now() - std::chrono::hours(24 * 400);
         fs::last_write_time(path, past);
+        // Read-only for everyone: the import needs no more.
+        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         const std::string before = bytesOf(path);
 
-        EXPECT_EQ(readRange(path, "Sheet1", "A2", "B6").status, kReadOk) << kind;
-        EXPECT_EQ(readRange(path, "Missing", "A2", "B6").status, kind == "csv" ? kReadOk : kSheetMissing);
-        EXPECT_EQ(readRange(path, "Sheet1", "A2", "B8").status, kNotANumber);
+        EXPECT_EQ(readRange(path, sheet, "A2", goodCorner).status, kReadOk);
+        EXPECT_EQ(readRange(path, "Missing", "A2", goodCorner).status, path.ends_with(".csv") ? kReadOk : kSheetMissing);
+        EXPECT_EQ(readRange(path, badSheet, "A2", badCorner).status, kNotANumber);
 
-        EXPECT_EQ(bytesOf(path), before) << kind;
-        EXPECT_EQ(fs::last_write_time(path), past) << kind;
+        EXPECT_EQ(bytesOf(path), before);
+        EXPECT_EQ(fs::last_write_time(path), past);
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         // Nothing left beside it: no temporary copies, no lock files.
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 4) << kind;
+        EXPECT_EQ(fileCount(), files);
     }
 }
 
@@ -136,6 +166,79 @@ TEST_F(ImportFixtures, TheKindOfWorkbookComesFromItsContent) {
     fs::copy_file(file("xlsx"), folder_ / "modern.xls");
     EXPECT_EQ(readRange((folder_ / "legacy.xlsx").string(), "Sheet1", "A2", "B3").x, (std::vector<double>{1, 2}));
     EXPECT_EQ(readRange((folder_ / "modern.xls").string(), "Sheet1", "A2", "B3").x, (std::vector<double>{1, 2}));
+}
+
+
+TEST_F(ImportFixtures, DamagedWorkbooksAreRefusedOrReadButNeverCrash) {
+    // Bytes changed at random, and files cut short, in each kind of
+    // workbook; under the sanitizers this finds any read out of bounds.
+    std::mt19937 random(20);
+    const std::string damaged = (folder_ / "damaged").string();
+    for (const std::string& original : {file("xls", "office"), file("xlsx", "office"), file("ods", "office")}) {
+        const std::string bytes = bytesOf(original);
+        for (int trial = 0; trial < 150; ++trial) {
+            std::string copy = bytes;
+            if (trial % 3 == 0) {
+                copy.resize(random() % copy.size());
+            } else {
+                for (int n = 1 + static_cast<int>(random() % 8); n > 0; --n)
+                    copy[random() % copy.size()] = static_cast<char>(random());
+            }
+            std::ofstream(damaged, std::ios::binary | std::ios::trunc) << copy;
+            const int status = readRange(damaged, "Formats", "A1", "B10").status;
+            EXPECT_TRUE(status == kReadOk || status == kNotASpreadsheet || status == kSheetMissing ||
+                        status == kNotANumber)
+                << original << " trial " << trial << ": " << status;
+        }
+    }
+}
+
+TEST_F(ImportFixtures, ProgressClimbsToAHundredWhileTheFileIsRead) {
+    for (const std::string kind : {"xlsx", "ods", "xls", "csv"}) {
+        SCOPED_TRACE(kind);
+        std::vector<int> seen;
+        const RangeRead read = readRange(file(kind), "Sheet1", "A2", "B6", [&](int percent) { seen.push_back(percent); });
+        ASSERT_EQ(read.status, kReadOk);
+        ASSERT_FALSE(seen.empty());
+        EXPECT_EQ(seen.front(), 0);
+        EXPECT_EQ(seen.back(), 100);
+        EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+        EXPECT_EQ(std::adjacent_find(seen.begin(), seen.end()), seen.end()) << "each percentage once";
+    }
+}
+
+// The numbers of a case field, or none for "-".
+std::vector<double> caseNumbers(const std::string& text) { return text == "-" ? std::vector<double>{} : numbers(text); }
+
+TEST_F(ImportFixtures, OfficeWorkbooksGiveTheNumbersTheyStoreThroughTheDialogsImport) {
+    testing::forEachCase(std::string(ORRERY_TEST_DATA_DIR) + "/office_cases.txt", 12, [&](const testing::Case& c) {
+        ASSERT_EQ(c.fields.size(), 7u) << "malformed line";
+        const auto& [kinds, workbook, sheet, range, message, x, y] =
+            std::tie(c.fields[0], c.fields[1], c.fields[2], c.fields[3], c.fields[4], c.fields[5], c.fields[6]);
+        for (const std::string kind : {"xlsx", "ods", "xls", "csv"}) {
+            if (kinds != "all" && (" " + kinds + " ").find(" " + kind + " ") == std::string::npos) continue;
+            SCOPED_TRACE(kind);
+            SpreadsheetSource source;
+            // LibreOffice saves each sheet of a workbook as a .csv of its own.
+            source.setFilePath(kind == "csv" ? (folder_ / (workbook + "-" + sheet + ".csv")).string()
+                                             : file(kind, workbook));
+            source.setSheetName(sheet);
+            source.setTopLeft(range.substr(0, range.find(':')));
+            source.setBottomRight(range.substr(range.find(':') + 1));
+            // A previous import that a refusal must leave in place.
+            const std::vector<double> previous = source.x();
+            const std::optional<UserMessage> refusal = source.importColumns();
+            if (message == "-") {
+                EXPECT_FALSE(refusal) << refusal->caption << ": " << refusal->text;
+                EXPECT_EQ(source.x(), caseNumbers(x));
+                EXPECT_EQ(source.y(), caseNumbers(y));
+            } else {
+                ASSERT_TRUE(refusal);
+                EXPECT_EQ(refusal->caption + ": " + refusal->text, message);
+                EXPECT_EQ(source.x(), previous);
+            }
+        }
+    });
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 """Writes the small workbooks the import tests read: points.xls (with
 python3-xlwt), points.ods (by hand, it is a zip of XML) and points.csv.
 The .xlsx twin is written by the tests themselves with libxlsxwriter.
+Also no_results.xlsx, by hand: formulas whose results are not stored, as
+some programs that generate workbooks leave them.
 Run from this folder: /usr/bin/python3 make_fixtures.py
 
 Every file holds the same sheet "Sheet1":
@@ -12,7 +14,8 @@ Every file holds the same sheet "Sheet1":
     row 9   " 8 "  15                 a number typed as text
 and the workbooks also a sheet "Second" with (10, 100), (20, 400), (30, 900)
 and in row 4 the value 40 beside a formula =A4*A4 (.ods only; the .xls
-cannot store the formula's result). The .xls has a sheet "Dates" with the
+cannot store the formula's result), in row 5 the value 50 beside a formula
+=A5*2 whose result is not stored (.ods only). The .xls has a sheet "Dates" with the
 date 2020-01-31 in A1 and 1.5 in B1.
 """
 import datetime
@@ -63,7 +66,9 @@ def write_ods():
     formula_row = ('<table:table-row>%s<table:table-cell table:formula="of:=[.A4]*[.A4]" '
                    'office:value-type="float" office:value="1600"><text:p>1600</text:p>'
                    "</table:table-cell></table:table-row>" % ods_cell(40))
-    second = ods_table("Second", SECOND).replace("</table:table>", formula_row + "</table:table>")
+    unstored_row = ('<table:table-row>%s<table:table-cell table:formula="of:=[.A5]*2"/>'
+                    "</table:table-row>" % ods_cell(50))
+    second = ods_table("Second", SECOND).replace("</table:table>", formula_row + unstored_row + "</table:table>")
     content = (
         '<?xml version="1.0" encoding="UTF-8"?>'
         '<office:document-content'
@@ -97,6 +102,46 @@ def write_csv():
             f.write(",".join(field(v) for v in row) + "\n")
 
 
+def write_no_results():
+    """Sheet1: A1 1 and B1 =A1*2 (no result), A2 2 and B2 =A2*2 (result 4),
+    A3 3 and B3 a text formula without its result."""
+    main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
+    rels = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
+    package = "http://schemas.openxmlformats.org/package/2006/relationships"
+    parts = {
+        "[Content_Types].xml":
+            '<?xml version="1.0" encoding="UTF-8"?>'
+            '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
+            '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
+            '<Default Extension="xml" ContentType="application/xml"/>'
+            '<Override PartName="/xl/workbook.xml" ContentType="application/'
+            'vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"/>'
+            '<Override PartName="/xl/worksheets/sheet1.xml" ContentType="application/'
+            'vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml"/></Types>',
+        "_rels/.rels":
+            '<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="%s">'
+            '<Relationship Id="rId1" Type="%s/officeDocument" Target="xl/workbook.xml"/>'
+            "</Relationships>" % (package, rels),
+        "xl/workbook.xml":
+            '<?xml version="1.0" encoding="UTF-8"?><workbook xmlns="%s" xmlns:r="%s"><sheets>'
+            '<sheet name="Sheet1" sheetId="1" r:id="rId1"/></sheets></workbook>' % (main, rels),
+        "xl/_rels/workbook.xml.rels":
+            '<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="%s">'
+            '<Relationship Id="rId1" Type="%s/worksheet" Target="worksheets/sheet1.xml"/>'
+            "</Relationships>" % (package, rels),
+        "xl/worksheets/sheet1.xml":
+            '<?xml version="1.0" encoding="UTF-8"?><worksheet xmlns="%s"><sheetData>'
+            '<row r="1"><c r="A1"><v>1</v></c><c r="B1"><f>A1*2</f></c></row>'
+            '<row r="2"><c r="A2"><v>2</v></c><c r="B2"><f>A2*2</f><v>4</v></c></row>'
+            '<row r="3"><c r="A3"><v>3</v></c><c r="B3" t="str"><f>"x"&amp;A3</f></c></row>'
+            "</sheetData></worksheet>" % main,
+    }
+    with zipfile.ZipFile("no_results.xlsx", "w", zipfile.ZIP_DEFLATED) as z:
+        for name, text in parts.items():
+            z.writestr(name, text)
+
+
 write_xls()
 write_ods()
 write_csv()
+write_no_results()

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+namespace orrery {
+
+// Makes libgsf ready; cheap after the first call.
+void initialiseGsf();
+
+// While it lives, the complaints libgsf and the libraries under it log
+// about a damaged file stay off the terminal: the user hears of such a
+// file through the import's message instead.
+class QuietGsfLog {
+  public:
+    QuietGsfLog();
+    ~QuietGsfLog();
+    QuietGsfLog(const QuietGsfLog&) = delete;
+    QuietGsfLog& operator=(const QuietGsfLog&) = delete;
+
+  private:
+    std::vector<std::pair<const char*, unsigned>> handlers_;
+};
+
+}  // namespace orrery

@@ -1,0 +1,85 @@
+#include "fitting/zip_package.h"
+
+#include <gsf/gsf-infile-zip.h>
+#include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-memory.h>
+#include <gsf/gsf-open-pkg-utils.h>
+#include <gsf/gsf-utils.h>
+
+#include <sstream>
+#include <vector>
+
+#include "fitting/gsf_library.h"
+
+namespace orrery {
+
+ZipPackage::ZipPackage(const std::string& content) {
+    initialiseGsf();
+    GsfInput* memory = gsf_input_memory_new(reinterpret_cast<const guint8*>(content.data()),
+                                            static_cast<gsf_off_t>(content.size()), FALSE);
+    if (!memory) return;
+    memory_ = memory;
+    root_ = gsf_infile_zip_new(memory, nullptr);
+}
+
+ZipPackage::~ZipPackage() {
+    if (root_) g_object_unref(root_);
+    if (memory_) g_object_unref(memory_);
+}
+
+PackagePart::~PackagePart() {
+    if (input_) g_object_unref(input_);
+}
+
+PackagePart& PackagePart::operator=(PackagePart&& other) noexcept {
+    if (this != &other) {
+        if (input_) g_object_unref(input_);
+        input_ = std::exchange(other.input_, nullptr);
+    }
+    return *this;
+}
+
+std::unique_ptr<XmlStream> PackagePart::xml(XmlStream::Progress progress,
+                                            std::vector<std::string> keepAttributesOf) const {
+    if (!input_) return nullptr;
+    return std::make_unique<XmlStream>(input_, std::move(progress), std::move(keepAttributesOf));
+}
+
+PackagePart ZipPackage::part(const std::string& path) const {
+    if (!root_) return PackagePart();
+    std::vector<std::string> names;
+    std::istringstream parts(path);
+    for (std::string name; std::getline(parts, name, '/');)
+        if (!name.empty()) names.push_back(name);
+    std::vector<const char*> pointers;
+    for (const std::string& name : names) pointers.push_back(name.c_str());
+    pointers.push_back(nullptr);
+    return PackagePart(gsf_infile_child_by_aname(GSF_INFILE(root_), pointers.data()));
+}
+
+std::optional<std::string> ZipPackage::bytes(const std::string& path, std::size_t limit) const {
+    const PackagePart found = part(path);
+    if (!found) return std::nullopt;
+    auto* input = GSF_INPUT(found.input());
+    std::string result(static_cast<std::size_t>(std::min<gsf_off_t>(gsf_input_size(input),
+                                                                    static_cast<gsf_off_t>(limit))),
+                       '\0');
+    if (!result.empty() &&
+        !gsf_input_read(input, result.size(), reinterpret_cast<guint8*>(result.data())))
+        return std::nullopt;
+    return result;
+}
+
+PackagePart ZipPackage::relatedById(const PackagePart& source, const std::string& id) const {
+    if (!root_) return PackagePart();
+    GsfInput* from = GSF_INPUT(source ? source.input() : root_);
+    return PackagePart(gsf_open_pkg_open_rel_by_id(from, id.c_str(), nullptr));
+}
+
+PackagePart ZipPackage::relatedByType(const PackagePart& source, const std::string& type) const {
+    if (!root_) return PackagePart();
+    GsfInput* from = GSF_INPUT(source ? source.input() : root_);
+    return PackagePart(gsf_open_pkg_open_rel_by_type(from, type.c_str(), nullptr));
+}
+
+}  // namespace orrery
