@@ -7,6 +7,7 @@
 #include "common/qt/qt_dialog_service.h"
 #include "common/qt/qt_message_service.h"
 #include "persistence/qt/qsettings_store.h"
+#include "persistence/qt/user_registration.h"
 #include "shell/qt/app_icon.h"
 #include "shell/qt/main_frame.h"
 
@@ -20,6 +21,8 @@ int runWindows(int argc, char** argv, const std::vector<std::string>& documents)
     QApplication::setApplicationName(QStringLiteral("Orrery"));
     QApplication::setOrganizationName(QStringLiteral("Orrery"));
     QApplication::setWindowIcon(appIcon());
+    // .qpl documents open in this program from the file manager; silent when it cannot be done.
+    RegisterDocumentTypeForCurrentUser();
 
     QSettingsStore store;
     QtMessageService messages;
