@@ -8,6 +8,8 @@
 #include "common/qt/qt_message_service.h"
 #include "persistence/qt/qsettings_store.h"
 #include "persistence/qt/user_registration.h"
+#include "persistence/tip_number.h"
+#include "shell/command_ids.h"
 #include "shell/qt/app_icon.h"
 #include "shell/qt/main_frame.h"
 
@@ -31,6 +33,7 @@ int runWindows(int argc, char** argv, const std::vector<std::string>& documents)
     messages.setParent(&frame);
     dialogs.setParent(&frame);
     frame.show();
+    if (ReadShowTips(store)) frame.runCommand(command::kTipOfTheDay);
     if (!documents.empty()) {
         // Opened once the window is on screen, so its messages have a parent to sit on.
         const std::string path = documents.front();

@@ -6,10 +6,11 @@ namespace orrery {
 
 // Tips 12, 16 and 19 name what this program offers on the Linux desktop:
 // any word processor for pasted graphs, the Shortcuts page of the help, and
-// spreadsheet files read directly.
+// spreadsheet files read directly. Tips 1, 11 and 26 call the keys by the
+// names their faces show ("Sketch", "2nd", "x√y").
 const std::array<std::string_view, TipBook::kTipCount>& TipBook::Tips() {
     static constexpr std::array<std::string_view, kTipCount> kTips{
-        "Click on the \"Draw\\Cal\" button or press \"Enter\" \t\tanytime you wish to see a graph or the result of "
+        "Click on the \"Sketch\" button or press \"Enter\" \t\tanytime you wish to see a graph or the result of "
         "a numerical calculation. ",
         "You can use the mouse or type (or a mixture of both) to enter numbers and functions.",
         "Get the coordinates of a point by (left-) clicking on the graph and looking at the status bar.",
@@ -25,7 +26,7 @@ const std::array<std::string_view, TipBook::kTipCount>& TipBook::Tips() {
         "selecting \"Curve Look\".",
         "Hover over a function button to get the domain and range.",
         "Use the arrow, home or end keys or click with the mouse to edit the input.",
-        "Toggle between the primary and secondary functions using the \"F\" button in the top left corner.",
+        "Toggle between the primary and secondary functions using the \"2nd\" button in the top left corner.",
         "You can copy and paste your graphs into LibreOffice Writer as well as other word processors.",
         "You can save your graphs in our \".qpl\" file format and work on it later. Graphs can also be exported into "
         "the \".bmp\", \".gif\", \".jpeg\" and \".png\" file formats to include in a webpage or manipulate with Image "
@@ -56,7 +57,7 @@ const std::array<std::string_view, TipBook::kTipCount>& TipBook::Tips() {
         "sine graph, right-click and select \"Evaluate\".",
         "Powers: For example, to calculate 2^10, simply type 2^10 and press ENTER or click 2, the y^x button, 10, "
         "ENTER",
-        "Roots: For example, to calculate the fourth root of 2, click 4, the \"F\" button (top left), the x/y button "
+        "Roots: For example, to calculate the fourth root of 2, click 4, the \"2nd\" button (top left), the \"x√y\" button "
         "and 2 and press ENTER.",
         "To draw the graph of \"y=x^2\", type \"x^2\" or click on \"x\", \"y^x\" and \"2\". (Similarly for "
         "\"y=x^3\").",

@@ -66,6 +66,7 @@ public:
     void redrawAll() override { refreshAll(); }
     void settingsChanged() override;
     bool typeCharacters(const std::u32string& text) override;
+    void showHelp(const std::string& section) override;
 
     // The subsystem module that answers a command, or nullptr.
     CommandModule* moduleFor(int command) const;
