@@ -26,8 +26,10 @@ foreach(file IN LISTS expected)
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
-if(NOT IS_EXECUTABLE ${PREFIX}/bin/orrery)
-  message(FATAL_ERROR "bin/orrery is not executable")
+# The installed program runs from its new place.
+execute_process(COMMAND ${PREFIX}/bin/orrery --version OUTPUT_VARIABLE version RESULT_VARIABLE result)
+if(NOT result EQUAL 0 OR NOT version MATCHES "^orrery [0-9]")
+  message(FATAL_ERROR "the installed orrery does not run: ${result} ${version}")
 endif()
 
 file(READ ${PREFIX}/share/applications/orrery.desktop entry)

@@ -22,6 +22,9 @@ TEST(TipBook, TipsAreInTheirOrderAndSpeakOfThisDesktop) {
         EXPECT_EQ(s.find("Microsoft"), std::string::npos) << s;
         EXPECT_EQ(s.find("Excel"), std::string::npos) << s;
         EXPECT_EQ(s.find("Help->Shortcuts"), std::string::npos) << s;
+        // The keys are called by the names their faces show.
+        EXPECT_EQ(s.find("Draw\\Cal"), std::string::npos) << s;
+        EXPECT_EQ(s.find("\"F\" button"), std::string::npos) << s;
     }
     EXPECT_NE(tip(16).find("\"Shortcuts\" page"), std::string::npos);
 }

@@ -1,6 +1,6 @@
 #include "shell/qt/about_box.h"
 
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,18 +33,22 @@ AboutBox::AboutBox(AboutAutomaton& automaton, MessageService& messages, QWidget*
     view_->setObjectName(QStringLiteral("automatonView"));
     layout->addWidget(view_, 0, Qt::AlignHCenter);
 
-    auto* buttons = new QDialogButtonBox(this);
-    auto* evolveButton = buttons->addButton(QStringLiteral("Evolve"), QDialogButtonBox::ActionRole);
-    auto* resetButton = buttons->addButton(QStringLiteral("Reset"), QDialogButtonBox::ActionRole);
-    auto* okButton = buttons->addButton(QDialogButtonBox::Ok);
+    auto* buttons = new QHBoxLayout;
+    auto* evolveButton = new QPushButton(QStringLiteral("&Evolve"), this);
+    auto* resetButton = new QPushButton(QStringLiteral("&Reset"), this);
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
     evolveButton->setObjectName(QStringLiteral("evolveButton"));
     resetButton->setObjectName(QStringLiteral("resetButton"));
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setDefault(true);
+    buttons->addWidget(evolveButton);
+    buttons->addWidget(resetButton);
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
     connect(evolveButton, &QPushButton::clicked, this, &AboutBox::evolve);
     connect(resetButton, &QPushButton::clicked, this, &AboutBox::reset);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    layout->addWidget(buttons);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

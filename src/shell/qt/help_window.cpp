@@ -66,9 +66,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(contents_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({200, 640});
+    splitter->setSizes({240, 660});
+    contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    contents_->setTextElideMode(Qt::ElideRight);
+    // The pages' own style, for a browser that does not load linked sheets.
+    QFile style(QStringLiteral(":/help/manual.css"));
+    if (style.open(QIODevice::ReadOnly)) browser_->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
     layout->addWidget(splitter, 1);
-    resize(900, 640);
+    resize(960, 680);
 
     back->setEnabled(false);
     forward->setEnabled(false);
@@ -103,15 +108,14 @@ void HelpWindow::loadContents() {
 }
 
 void HelpWindow::showSection(const QString& section) {
-    const QString page = section.section(QLatin1Char('#'), 0, 0);
+    QString page = section.section(QLatin1Char('#'), 0, 0);
     const QString anchor = section.section(QLatin1Char('#'), 1);
-    if (!pages_.contains(page)) {
-        browser_->setSource(QUrl(kRoot + QStringLiteral("index.html")));
-        return;
-    }
+    if (!pages_.contains(page)) page = QStringLiteral("index");
     QUrl url(kRoot + page + QStringLiteral(".html"));
-    if (!anchor.isEmpty()) url.setFragment(anchor);
+    if (!anchor.isEmpty() && page == section.section(QLatin1Char('#'), 0, 0)) url.setFragment(anchor);
     browser_->setSource(url);
+    // The browser tells of a new page later when the address has an anchor.
+    pageChanged(url);
 }
 
 QString HelpWindow::currentSection() const {
@@ -121,8 +125,8 @@ QString HelpWindow::currentSection() const {
     return url.hasFragment() ? page + QLatin1Char('#') + url.fragment() : page;
 }
 
-void HelpWindow::pageChanged() {
-    QString page = browser_->source().fileName();
+void HelpWindow::pageChanged(const QUrl& url) {
+    QString page = url.fileName();
     page.chop(5);
     const int row = static_cast<int>(pages_.indexOf(page));
     if (row >= 0) contents_->setCurrentRow(row);

@@ -42,7 +42,7 @@ private:
     QStringList pages_;  // in the order of the contents
 
     void loadContents();
-    void pageChanged();
+    void pageChanged(const QUrl& url);
 };
 
 }  // namespace orrery
