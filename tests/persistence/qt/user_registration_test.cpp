@@ -61,16 +61,5 @@ TEST(UserRegistration, RegistersDocumentsThatOpenInTheRunningProgram) {
     EXPECT_EQ(tools, expected);
 }
 
-TEST(UserRegistration, AnUnwritableDataFolderIsNoError) {
-    QTemporaryDir parent;
-    QFile blocker(parent.filePath(QStringLiteral("share")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    bool ran = false;
-    EXPECT_FALSE(RegisterDocumentType(blocker.fileName(), QStringLiteral("/usr/bin/orrery"),
-                                      [&ran](const QString&, const QStringList&) { ran = true; }));
-    EXPECT_FALSE(ran);
-}
-
 }  // namespace
 }  // namespace orrery
