@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -88,6 +89,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(contents_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { showSection(pages_.value(contents_->row(item))); });
     connect(search_, &QLineEdit::returnPressed, this, [this] { find(search_->text()); });
+    auto* focusSearch = new QShortcut(QKeySequence::Find, this);
+    connect(focusSearch, &QShortcut::activated, this, [this] {
+        search_->setFocus();
+        search_->selectAll();
+    });
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     loadContents();
     showSection(QStringLiteral("index"));
