@@ -61,12 +61,12 @@ public:
 
     // FrameHooks: what the subsystems' windows ask of the frame.
     QWidget* frameWindow() override { return this; }
+    void showHelp(const std::string& section) override;
     void runCommand(int command) override { HandleCommand(command); }
     void setMenuState(int code) override { SetMenuState(code); }
     void redrawAll() override { refreshAll(); }
     void settingsChanged() override;
     bool typeCharacters(const std::u32string& text) override;
-    void showHelp(const std::string& section) override;
 
     // The subsystem module that answers a command, or nullptr.
     CommandModule* moduleFor(int command) const;
