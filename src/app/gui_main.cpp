@@ -9,6 +9,9 @@
 #include "common/qt/qt_dialog_service.h"
 #include "common/qt/qt_message_service.h"
 #include "persistence/qt/qsettings_store.h"
+#include "persistence/qt/user_registration.h"
+#include "persistence/tip_number.h"
+#include "shell/command_ids.h"
 #include "shell/qt/app_icon.h"
 #include "shell/qt/main_frame.h"
 
@@ -37,6 +40,8 @@ int runWindows(int argc, char** argv, const std::vector<std::string>& documents)
     QApplication::setApplicationName(QStringLiteral("Orrery"));
     QApplication::setOrganizationName(QStringLiteral("Orrery"));
     QApplication::setWindowIcon(appIcon());
+    // .qpl documents open in this program from the file manager; silent when it cannot be done.
+    RegisterDocumentTypeForCurrentUser();
 
     QSettingsStore store;
     QtMessageService messages;
@@ -45,6 +50,7 @@ int runWindows(int argc, char** argv, const std::vector<std::string>& documents)
     messages.setParent(&frame);
     dialogs.setParent(&frame);
     frame.show();
+    if (ReadShowTips(store)) frame.runCommand(command::kTipOfTheDay);
     if (!documents.empty()) {
         // Opened once the window is on screen, so its messages have a parent to sit on.
         const std::string path = documents.front();

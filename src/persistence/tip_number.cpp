@@ -13,4 +13,12 @@ void WriteTipNumber(SettingsStore& store, int number) {
     writeInt(store, kProgramKey, "TipNumber", number);
 }
 
+bool ReadShowTips(const SettingsStore& store) {
+    return readFlag(store, kProgramKey, "bShowTips").value_or(true);
+}
+
+void WriteShowTips(SettingsStore& store, bool show) {
+    writeFlag(store, kProgramKey, "bShowTips", show);
+}
+
 }  // namespace orrery

@@ -8,4 +8,9 @@ namespace orrery {
 int ReadTipNumber(const SettingsStore& store);
 void WriteTipNumber(SettingsStore& store, int number);
 
+// Whether the Tip of the Day window opens when the program starts; true
+// until the user unticks it.
+bool ReadShowTips(const SettingsStore& store);
+void WriteShowTips(SettingsStore& store, bool show);
+
 }  // namespace orrery

@@ -12,6 +12,7 @@ inline constexpr int kLastCurve = 568;
 inline constexpr int kNextCurve = 570;
 
 inline constexpr int kAbout = 120;
+inline constexpr int kTipOfTheDay = 125;
 inline constexpr int kHelp = 130;
 inline constexpr int kNew = 160;
 inline constexpr int kOpen = 170;

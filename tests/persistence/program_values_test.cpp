@@ -101,6 +101,11 @@ TEST(TipNumber, ZeroUntilWritten) {
     EXPECT_EQ(ReadTipNumber(store), 17);
     store.write("097", "TipNumber", "seven");
     EXPECT_EQ(ReadTipNumber(store), 0);
+    // The start-up tips are on until unticked, and stay off once unticked.
+    EXPECT_TRUE(ReadShowTips(store));
+    WriteShowTips(store, false);
+    EXPECT_EQ(store.read("097", "bShowTips"), "0");
+    EXPECT_FALSE(ReadShowTips(store));
 }
 
 }  // namespace

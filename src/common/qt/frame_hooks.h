@@ -12,6 +12,10 @@ public:
     virtual ~FrameHooks() = default;
     // The main window, as the parent of dialogs and windows.
     virtual QWidget* frameWindow() = 0;
+    // Opens the manual at a section: a page name ("statistics", "matrices",
+    // "conversions", "finance", ...) or a page and anchor ("graph#zoom").
+    // The pages and anchors are listed in help/index.html.
+    virtual void showHelp(const std::string& section) { (void)section; }
     // Sends a command through the main window's one handler, as its menus do.
     virtual void runCommand(int command) = 0;
     virtual void setMenuState(int code) = 0;

@@ -85,7 +85,9 @@ FrameMenus::FrameMenus(QMainWindow& frame, std::function<void(int)> dispatch,
     addMenu("&Zooming", {{kZoomIn, "&Zoom In(Drag Mouse)\tCtrl+Z", true},
                          {kZoomOut, "&Zoom Out(Dbl-click to center graph)\tCtrl+B", true},
                          {kReverseZoom, "&Reverse Last Zoom\tCtrl+U", true}});
-    addMenu("&Help", {{kHelp, "&Help...", true}, {kAbout, "&About Orrery...", true}});
+    addMenu("&Help", {{kHelp, "&Help...", true},
+                      {kTipOfTheDay, "&Tip of the Day...", true},
+                      {kAbout, "&About Orrery...", true}});
     addAccelerators();
     // A new frame: nothing to save, copy or reverse yet.
     for (int id : {kCopyResult, kPasteResult, kSave, kSaveAs, kReverseZoom}) setEnabled(id, false);

@@ -61,6 +61,7 @@ public:
 
     // FrameHooks: what the subsystems' windows ask of the frame.
     QWidget* frameWindow() override { return this; }
+    void showHelp(const std::string& section) override;
     void runCommand(int command) override { HandleCommand(command); }
     void setMenuState(int code) override { SetMenuState(code); }
     void redrawAll() override { refreshAll(); }
