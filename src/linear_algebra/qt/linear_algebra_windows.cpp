@@ -30,11 +30,17 @@ std::vector<int> LinearAlgebraWindows::commands() const { return {command::kMatr
 void LinearAlgebraWindows::run(int command) {
     if (command == command::kMatrices) {
         const bool created = !matrices_;
-        if (created) matrices_ = new MatricesWindow(messages_, dialogs_, frame_.frameWindow());
+        if (created) {
+            matrices_ = new MatricesWindow(messages_, dialogs_, frame_.frameWindow());
+            matrices_->setHelp([this] { frame_.showHelp("matrices#matrices"); });
+        }
         present(*matrices_, created);
     } else if (command == command::kVectors) {
         const bool created = !vectors_;
-        if (created) vectors_ = new VectorsWindow(messages_, dialogs_, frame_.frameWindow());
+        if (created) {
+            vectors_ = new VectorsWindow(messages_, dialogs_, frame_.frameWindow());
+            vectors_->setHelp([this] { frame_.showHelp("matrices#vectors"); });
+        }
         present(*vectors_, created);
     }
 }

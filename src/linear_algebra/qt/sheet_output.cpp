@@ -24,7 +24,11 @@ void SheetOutput::copy(const SheetPicture& picture, QSize size) {
     dialogs_.setClipboardImage(SheetPainter(picture).image(size));
 }
 
-void SheetOutput::helpComing() {
+void SheetOutput::help() {
+    if (openHelp_) {
+        openHelp_();
+        return;
+    }
     messages_.show({"very soon", "Help coming", MessageIcon::Information});
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <functional>
 #include <string>
 
 namespace orrery {
@@ -18,8 +19,10 @@ public:
     void print(const std::string& title, const SheetPicture& picture);
     // The picture as an image of the window's size (taller if it needs to be).
     void copy(const SheetPicture& picture, QSize size);
-    // The help items, until the help pages for these windows are written.
-    void helpComing();
+    // The help items: the program's help at the window's own section, or
+    // "Help coming" where no help is connected.
+    void setHelp(std::function<void()> open) { openHelp_ = std::move(open); }
+    void help();
     // Tells about a picture that does not know its operation; it is still shown.
     void reportProblem(const SheetPicture& picture);
 
@@ -29,6 +32,7 @@ public:
 private:
     MessageService& messages_;
     DialogService& dialogs_;
+    std::function<void()> openHelp_;
 };
 
 }  // namespace orrery

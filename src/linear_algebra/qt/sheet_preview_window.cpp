@@ -63,7 +63,7 @@ SheetPreviewWindow::SheetPreviewWindow(const QString& title, const QString& help
     file->addAction(QStringLiteral("&Copy to Clipboard"), this, &SheetPreviewWindow::copy);
     file->addSeparator();
     file->addAction(QStringLiteral("&Close"), this, &QWidget::close);
-    menuBar()->addMenu(QStringLiteral("&Help"))->addAction(helpItem, this, [this] { output_.helpComing(); });
+    menuBar()->addMenu(QStringLiteral("&Help"))->addAction(helpItem, this, [this] { output_.help(); });
 }
 
 void SheetPreviewWindow::keyPressEvent(QKeyEvent* event) {

@@ -25,7 +25,7 @@ WorkbenchWindow::WorkbenchWindow(const WorkbenchTexts& texts, MessageService& me
     file->addSeparator();
     file->addAction(QStringLiteral("&Close"), this, &QWidget::close);
     menuBar()->addMenu(QStringLiteral("&Edit"))->addAction(texts.copyItem, this, &WorkbenchWindow::copy);
-    menuBar()->addMenu(QStringLiteral("&Help"))->addAction(texts.helpItem, this, [this] { output_.helpComing(); });
+    menuBar()->addMenu(QStringLiteral("&Help"))->addAction(texts.helpItem, this, [this] { output_.help(); });
 }
 
 // Keys that no control takes come here: Escape or Ctrl+Break closes.

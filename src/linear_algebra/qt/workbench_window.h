@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QMainWindow>
 #include <QPointer>
 #include <optional>
@@ -31,6 +33,9 @@ struct WorkbenchTexts {
 class WorkbenchWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The help item opens this, and so do the previews made afterwards.
+    void setHelp(std::function<void()> open) { output_.setHelp(std::move(open)); }
+
     WorkbenchWindow(const WorkbenchTexts& texts, MessageService& messages, DialogService& dialogs,
                     QWidget* parent = nullptr);
 

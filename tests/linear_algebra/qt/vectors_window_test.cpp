@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
 
 #include "common/qt/frame_hooks.h"
@@ -120,7 +122,15 @@ public:
     void redrawAll() override {}
     void settingsChanged() override {}
     bool typeCharacters(const std::u32string&) override { return true; }
+    void showHelp(const std::string& section) override { helpShown.push_back(section); }
+    std::vector<std::string> helpShown;
 };
+
+void triggerItem(QMainWindow& window, const QString& text) {
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == text) return action->trigger();
+    ADD_FAILURE() << text.toStdString();
+}
 
 TEST(LinearAlgebraWindows, OneWindowOfEachKindPlacedAndSizedForTheScreen) {
     RecordingMessageService messages;
@@ -142,6 +152,12 @@ TEST(LinearAlgebraWindows, OneWindowOfEachKindPlacedAndSizedForTheScreen) {
     module.run(command::kVectors);
     ASSERT_TRUE(module.vectors());
     EXPECT_EQ(module.vectors()->windowTitle(), "Vectors");
+
+    // The help items open the program's help at their own section.
+    triggerItem(*matrices, QStringLiteral("&Help for Matrices"));
+    triggerItem(*module.vectors(), QStringLiteral("&Help for Vectors"));
+    EXPECT_EQ(frame.helpShown, (std::vector<std::string>{"matrices#matrices", "matrices#vectors"}));
+    EXPECT_TRUE(messages.shown.empty());
 
     // Closing discards the window; asking again opens a fresh one.
     matrices->close();
