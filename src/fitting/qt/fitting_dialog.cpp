@@ -33,16 +33,25 @@ QLineEdit* makeBox(QWidget* parent, const char* name, const std::string& text = 
     return makeNamedBox(parent, name, qtext(text), readOnly);
 }
 
-// While the columns are read: a busy bar over the status area and the wait
-// cursor, painted before the reading starts.
+// While the columns are read: a progress bar over the status area that the
+// import moves as it reads, and the wait cursor.
 class ImportFeedback {
 public:
     explicit ImportFeedback(QProgressBar& bar) : bar_(bar) {
-        bar_.setRange(0, 0);
+        bar_.setRange(0, 100);
+        bar_.setValue(0);
         bar_.show();
         QApplication::setOverrideCursor(Qt::WaitCursor);
         bar_.repaint();
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    // Repaints at once: the reading holds the event loop.
+    ReadProgress reporter() {
+        return [this](int percent) {
+            if (percent == bar_.value()) return;
+            bar_.setValue(percent);
+            bar_.repaint();
+        };
     }
     ~ImportFeedback() {
         QApplication::restoreOverrideCursor();
@@ -225,13 +234,13 @@ bool FittingDialog::calculate() {
                                    bottomRightRow_->text().toStdString()};
     FitOutcome outcome;
     {
-        const ImportFeedback feedback(*progress_);
+        ImportFeedback feedback(*progress_);
         if (model_ == FitModel::Polynomial) {
             const std::string degreeText = degree_->text().toStdString();
             if (const auto degree = scanInt(degreeText); degree && *degree >= 1) memory_.degree = *degree;
-            outcome = calculatePolynomialFit(memory_.source, memory_.fit, entries, degreeText);
+            outcome = calculatePolynomialFit(memory_.source, memory_.fit, entries, degreeText, feedback.reporter());
         } else {
-            outcome = calculateExponentialFit(memory_.source, memory_.fit, entries);
+            outcome = calculateExponentialFit(memory_.source, memory_.fit, entries, feedback.reporter());
         }
     }
     if (outcome.message) {

@@ -1,3 +1,5 @@
+#include <QProgressBar>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -103,8 +105,12 @@ TEST_F(FittingDialogTest, CalculateReadsEveryFormat) {
         messages.shown.clear();
         open(c.model);
         enter(c.file, c.sheet, c.top, c.bottom, c.degree);
+        QSignalSpy progress(dialog->findChild<QProgressBar*>("importProgress"), &QProgressBar::valueChanged);
         click("calculateButton");
         EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text;
+        // The bar follows the reading up to its end.
+        ASSERT_FALSE(progress.isEmpty());
+        EXPECT_EQ(progress.last().at(0).toInt(), 100);
         EXPECT_EQ(text("pointsEdit"), c.points);
         EXPECT_TRUE(text("equationEdit").startsWith(c.equation)) << text("equationEdit").toStdString();
         EXPECT_TRUE(text("errorEdit").startsWith(c.error)) << text("errorEdit").toStdString();
