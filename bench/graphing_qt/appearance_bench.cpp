@@ -14,21 +14,13 @@
 #include "graphing/qt/appearance_sheet.h"
 #include "persistence/memory_settings_store.h"
 #include "shell/command_ids.h"
+#include "support/recording_frame.h"
 #include "support/recording_services.h"
 
 namespace {
 
 using namespace orrery;
 
-class QuietFrame : public FrameHooks {
-public:
-    QWidget* frameWindow() override { return nullptr; }
-    void runCommand(int) override {}
-    void setMenuState(int) override {}
-    void redrawAll() override {}
-    void settingsChanged() override {}
-    bool typeCharacters(const std::u32string&) override { return true; }
-};
 
 struct Session {
     GraphSettings settings;
@@ -36,7 +28,7 @@ struct Session {
     MemorySettingsStore store;
     testing::RecordingMessageService messages;
     testing::ScriptedDialogService dialogs;
-    QuietFrame frame;
+    testing::RecordingFrame frame;
     AppearanceDialogs module{view, store, messages, dialogs, frame};
 
     explicit Session(int curves) {

@@ -19,31 +19,18 @@
 #include "graphing/qt/appearance_sheet.h"
 #include "persistence/memory_settings_store.h"
 #include "shell/command_ids.h"
+#include "support/recording_frame.h"
 #include "support/recording_services.h"
 
 namespace orrery::testing {
 namespace {
 
-// The main window as the module sees it: it counts what it is told.
-class FakeFrame : public FrameHooks {
-public:
-    explicit FakeFrame(GraphWidget& graph) : graph_(graph) {}
-    QWidget* frameWindow() override { return nullptr; }
-    void runCommand(int) override {}
-    void setMenuState(int code) override { menuStates.push_back(code); }
-    void redrawAll() override { graph_.update(); }
-    void settingsChanged() override {
-        ++announced;
-        graph_.update();
-    }
-    bool typeCharacters(const std::u32string&) override { return true; }
-
-    int announced = 0;
-    std::vector<int> menuStates;
-
-private:
-    GraphWidget& graph_;
-};
+// The main window as the module sees it: redraws repaint the graph window.
+RecordingFrame redrawingFrame(GraphWidget& graph) {
+    RecordingFrame frame;
+    frame.onRedraw = [&graph] { graph.update(); };
+    return frame;
+}
 
 template <typename T>
 T* find(QWidget* parent, const char* name) {
@@ -67,7 +54,7 @@ protected:
     MemorySettingsStore store;
     RecordingMessageService messages;
     ScriptedDialogService dialogs;
-    FakeFrame frame{widget};
+    RecordingFrame frame = redrawingFrame(widget);
     AppearanceDialogs module{view, store, messages, dialogs, frame};
 
     AppearanceSheet& open(int command) {
@@ -148,7 +135,7 @@ TEST_F(AppearanceTest, CloseLeavesTheLiveSettingsAsTheyWere) {
         EXPECT_FALSE(sheet.isVisible());
         EXPECT_EQ(settings, before) << c.command;
     }
-    EXPECT_EQ(frame.announced, 0);
+    EXPECT_EQ(frame.settingsChanges, 0);
 }
 
 TEST_F(AppearanceTest, ThicknessThreeForAllCurvesMakesEveryCurveSolid) {
@@ -168,7 +155,7 @@ TEST_F(AppearanceTest, ThicknessThreeForAllCurvesMakesEveryCurveSolid) {
     EXPECT_EQ(settings.thickness(2), 3);
     EXPECT_TRUE(settings.allStyles);
     EXPECT_TRUE(settings.modified);
-    EXPECT_EQ(frame.announced, 1);
+    EXPECT_EQ(frame.settingsChanges, 1);
     EXPECT_TRUE(sheet.isVisible()) << "Apply keeps the dialog open";
 
     find<QSlider>(&sheet, "thicknessSlider")->setValue(1);
@@ -240,7 +227,7 @@ TEST_F(AppearanceTest, IdenticalDomainsOfTwoCurvesMoveBothAndTheRange) {
     EXPECT_EQ(view.curves().at(1).limits, expected);
     EXPECT_EQ(settings.limits, std::vector<CurveLimits>(2, expected));
     EXPECT_TRUE(settings.modified);
-    EXPECT_EQ(frame.announced, 1);
+    EXPECT_EQ(frame.settingsChanges, 1);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -282,7 +269,7 @@ TEST_F(AppearanceTest, RefusedLimitsKeepTheDialogOpenAndChangeNothingLive) {
             EXPECT_EQ(find<QCheckBox>(&sheet, "allLimitsBox")->isChecked(), c.boxAfter) << t.name;
             EXPECT_EQ(find<QLabel>(&sheet, "curveNumber")->text(), "2") << "the selection stays";
             EXPECT_EQ(settings.limits, before);
-            EXPECT_EQ(frame.announced, 0);
+            EXPECT_EQ(frame.settingsChanges, 0);
             sheet.reject();
         }
     }
@@ -374,7 +361,7 @@ TEST_F(AppearanceTest, ProfileSavedFromTheSheetLoadsTheSameInANewRun) {
     GraphSettings nextRun;
     GraphView nextView(nextRun);
     GraphWidget nextWidget(nextView);
-    FakeFrame nextFrame(nextWidget);
+    RecordingFrame nextFrame = redrawingFrame(nextWidget);
     AppearanceDialogs nextModule(nextView, store, messages, dialogs, nextFrame);
     nextModule.run(command::kOpenProfile);
     AppearanceSheet& next = *nextModule.openWindow(command::kOpenProfile);
@@ -387,7 +374,7 @@ TEST_F(AppearanceTest, ProfileSavedFromTheSheetLoadsTheSameInANewRun) {
     EXPECT_EQ(nextRun.curveColors, settings.curveColors);
     EXPECT_FALSE(nextRun.toolTips);
     EXPECT_DOUBLE_EQ(nextRun.calculatorProportion, 0.3) << "an untouched trackbar keeps the exact share";
-    EXPECT_EQ(nextFrame.announced, 1);
+    EXPECT_EQ(nextFrame.settingsChanges, 1);
     EXPECT_TRUE(messages.shown.empty());
 
     AppearanceSheet& again = open(command::kOpenProfile);

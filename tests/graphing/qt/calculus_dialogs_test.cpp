@@ -15,6 +15,7 @@
 #include "graph_fixture.h"
 #include "graphing/qt/calculus_dialogs.h"
 #include "shell/command_ids.h"
+#include "support/recording_frame.h"
 #include "support/recording_services.h"
 
 namespace orrery::testing {
@@ -22,34 +23,20 @@ namespace {
 
 using Action = QAbstractSlider::SliderAction;
 
-// The main window as the dialogs see it: Sketch draws the graph window.
-class RecordingFrame : public FrameHooks {
-public:
-    explicit RecordingFrame(GraphWidget& graph) : graph_(graph) {}
-    std::vector<int> commands;
-    int redraws = 0;
-    std::function<bool()> resolve = [] { return true; };
-
-    QWidget* frameWindow() override { return nullptr; }
-    void runCommand(int command) override {
-        commands.push_back(command);
-        if (command == command::kSketch) graph_.sketch();
-    }
-    void setMenuState(int) override {}
-    void redrawAll() override { ++redraws; }
-    void settingsChanged() override {}
-    bool typeCharacters(const std::u32string&) override { return true; }
-    bool resolvePendingInput() override { return resolve(); }
-
-private:
-    GraphWidget& graph_;
-};
-
 class CalculusDialogsTest : public GraphFixture {
 protected:
     RecordingMessageService messages;
-    RecordingFrame frame{widget};
+    RecordingFrame frame = sketchingFrame();
     CalculusDialogs module{view, messages, frame};
+
+    // Sketch draws the graph window.
+    RecordingFrame sketchingFrame() {
+        RecordingFrame made;
+        made.onCommand = [this](int command) {
+            if (command == command::kSketch) widget.sketch();
+        };
+        return made;
+    }
     std::unique_ptr<QDialog> dialog;
 
     // Curves 1 .. n with these expressions; `current` is the current one.

@@ -7,11 +7,11 @@
 #include <QMainWindow>
 #include <QScreen>
 
-#include "common/qt/frame_hooks.h"
 #include "linear_algebra/qt/linear_algebra_windows.h"
 #include "linear_algebra/qt/matrices_window.h"
 #include "linear_algebra/qt/vectors_window.h"
 #include "shell/command_ids.h"
+#include "support/recording_frame.h"
 #include "workbench_fixture.h"
 
 namespace orrery::testing {
@@ -112,20 +112,6 @@ TEST_F(VectorsTest, OperationsBetweenVectorsAndTransfers) {
     EXPECT_FALSE(window->isVisible());
 }
 
-// The frame as the module sees it: a parent window and nothing else.
-class Frame : public FrameHooks {
-public:
-    QWidget window;
-    QWidget* frameWindow() override { return &window; }
-    void runCommand(int) override {}
-    void setMenuState(int) override {}
-    void redrawAll() override {}
-    void settingsChanged() override {}
-    bool typeCharacters(const std::u32string&) override { return true; }
-    void showHelp(const std::string& section) override { helpShown.push_back(section); }
-    std::vector<std::string> helpShown;
-};
-
 void triggerItem(QMainWindow& window, const QString& text) {
     for (QAction* action : window.findChildren<QAction*>())
         if (action->text() == text) return action->trigger();
@@ -135,7 +121,9 @@ void triggerItem(QMainWindow& window, const QString& text) {
 TEST(LinearAlgebraWindows, OneWindowOfEachKindPlacedAndSizedForTheScreen) {
     RecordingMessageService messages;
     ScriptedDialogService dialogs;
-    Frame frame;
+    QWidget parent;
+    RecordingFrame frame;
+    frame.window = &parent;
     LinearAlgebraWindows module(messages, dialogs, frame);
     EXPECT_EQ(module.commands(), (std::vector<int>{command::kMatrices, command::kVectors}));
 

@@ -15,28 +15,21 @@
 #include "graphing/graph_settings.h"
 #include "statistics/distribution_set.h"
 #include "statistics/qt/distribution_window.h"
+#include "support/recording_frame.h"
 #include "support/recording_services.h"
 
 namespace orrery::testing {
 
 // The main window as the statistics windows see it: a client area of a
 // chosen size, and the commands sent to it.
-class FakeFrame : public FrameHooks {
-  public:
+struct FakeFrame : RecordingFrame {
     explicit FakeFrame(QSize client = {1200, 900}) {
         auto* central = new QWidget;
         central->setFixedSize(client);
-        window.setCentralWidget(central);
+        main.setCentralWidget(central);
+        window = &main;
     }
-    QMainWindow window;
-    std::vector<int> commands;
-
-    QWidget* frameWindow() override { return &window; }
-    void runCommand(int command) override { commands.push_back(command); }
-    void setMenuState(int) override {}
-    void redrawAll() override {}
-    void settingsChanged() override {}
-    bool typeCharacters(const std::u32string&) override { return true; }
+    QMainWindow main;
 };
 
 class StatisticsTest : public ::testing::Test {

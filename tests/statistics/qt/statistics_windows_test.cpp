@@ -30,7 +30,7 @@ TEST_F(StatisticsTest, MenuItemsOpenWindowsThatShareTheirDistribution) {
         DistributionWindow* window = module.openWindows().back();
         EXPECT_EQ(window->windowTitle().toStdString(), title);
         EXPECT_EQ(window->size(), QSize(1000, 675));
-        EXPECT_EQ(window->parentWidget(), &frame.window);
+        EXPECT_EQ(window->parentWidget(), &frame.main);
     }
     EXPECT_EQ(module.openWindows().size(), 4u);
 

@@ -9,6 +9,7 @@
 
 #include "common/qt/frame_hooks.h"
 #include "shell/command_ids.h"
+#include "support/recording_frame.h"
 #include "support/recording_services.h"
 #include "utilities/qt/finance_page_widget.h"
 #include "utilities/qt/utilities_windows.h"
@@ -16,15 +17,7 @@
 namespace orrery {
 namespace {
 
-class NoFrame : public FrameHooks {
-public:
-    QWidget* frameWindow() override { return nullptr; }
-    void runCommand(int) override {}
-    void setMenuState(int) override {}
-    void redrawAll() override {}
-    void settingsChanged() override {}
-    bool typeCharacters(const std::u32string&) override { return true; }
-};
+using testing::RecordingFrame;
 
 // The entries of one page, as a person sets them.
 struct Entries {
@@ -42,7 +35,7 @@ class CompoundInterestTest : public ::testing::Test {
 protected:
     testing::RecordingMessageService messages;
     testing::ScriptedDialogService dialogs;
-    NoFrame frame;
+    RecordingFrame frame;
     UtilitiesWindows windows{messages, dialogs, frame};
 
     void SetUp() override { windows.run(command::kCompoundInterest); }
