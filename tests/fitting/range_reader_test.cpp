@@ -168,6 +168,24 @@ TEST_F(ImportFixtures, TheKindOfWorkbookComesFromItsContent) {
     EXPECT_EQ(readRange((folder_ / "modern.xls").string(), "Sheet1", "A2", "B3").x, (std::vector<double>{1, 2}));
 }
 
+// A relationship in an .xlsx package leads from the folder of the part that
+// holds it, or from the root when its target starts with "/"; a target
+// outside the package, or through a folder that is not there, leads nowhere.
+// (The last one made libgsf's own following of relationships leak; the
+// sanitizer build catches that.)
+TEST_F(ImportFixtures, XlsxRelationshipsLeadToTheirPartsOrNowhere) {
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"rels_absolute", kReadOk}, {"rels_outside", kNotASpreadsheet}, {"rels_missing_folder", kNotASpreadsheet}};
+    for (const auto& [workbook, status] : cases) {
+        SCOPED_TRACE(workbook);
+        const RangeRead read = readRange(file("xlsx", workbook), "Sheet1", "A2", "B2");
+        EXPECT_EQ(read.status, status);
+        if (status == kReadOk) {
+            EXPECT_EQ(read.y, std::vector<double>{4});
+        }
+    }
+}
+
 
 TEST_F(ImportFixtures, DamagedWorkbooksAreRefusedOrReadButNeverCrash) {
     // Bytes changed at random, and files cut short, in each kind of
