@@ -186,6 +186,24 @@ TEST_F(ImportFixtures, XlsxRelationshipsLeadToTheirPartsOrNowhere) {
     }
 }
 
+// libgsf prints some complaints about a damaged package outright, beside
+// those it logs; the import keeps both off the terminal.
+TEST_F(ImportFixtures, ADamagedPackageLeavesTheTerminalQuiet) {
+    std::string bytes = bytesOf(file("xlsx"));
+    // Every part's local header but the first loses its signature.
+    for (std::size_t at = bytes.find("PK\x03\x04", 4); at != std::string::npos; at = bytes.find("PK\x03\x04", at))
+        bytes[at + 3] = '\x05';
+    const std::string damaged = (folder_ / "damaged.xlsx").string();
+    std::ofstream(damaged, std::ios::binary) << bytes;
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    const int status = readRange(damaged, "Sheet1", "A2", "B6").status;
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, kNotASpreadsheet);
+    EXPECT_EQ(out + err, "");
+}
+
 
 TEST_F(ImportFixtures, DamagedWorkbooksAreRefusedOrReadButNeverCrash) {
     // Bytes changed at random, and files cut short, in each kind of
