@@ -212,7 +212,14 @@ double resultBound(const Instruction& ins, double a, double b) {
 
 // One instruction over a block. Built twice, for AVX2 and for any x86-64,
 // and chosen when the program starts: wider vectors, the same IEEE results.
-__attribute__((target_clones("avx2", "default"), flatten)) void execute(
+// clang 14 refuses the two attributes together, so there (the fuzz build)
+// it is built once, for any x86-64.
+#if defined(__clang__)
+#define ORRERY_BLOCK_KERNEL __attribute__((flatten))
+#else
+#define ORRERY_BLOCK_KERNEL __attribute__((target_clones("avx2", "default"), flatten))
+#endif
+ORRERY_BLOCK_KERNEL void execute(
     const Instruction& ins, double* a, double* b, double* dst, std::size_t n, bool values) {
     switch (ins.code) {
         case Code::Func: return function(ins.fn, a, dst, n);

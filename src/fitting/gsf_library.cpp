@@ -17,12 +17,18 @@ QuietGsfLog::QuietGsfLog() {
         static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION);
     // libgsf logs under no domain too, and damaged time stamps reach GLib.
     for (const char* domain :
-         {static_cast<const char*>(nullptr), "libgsf", "libgsf:msole", "libgsf:zip", "XML", "GLib"})
+         {static_cast<const char*>(nullptr), "libgsf", "libgsf:msole", "libgsf:zip", "libgsf:open_pkg", "XML", "GLib"})
         handlers_.emplace_back(domain, g_log_set_handler(domain, levels, quiet, nullptr));
+    // Its zip and XML readers also print some complaints outright.
+    const auto quietPrint = [](const gchar*) {};
+    print_ = g_set_print_handler(quietPrint);
+    printErr_ = g_set_printerr_handler(quietPrint);
 }
 
 QuietGsfLog::~QuietGsfLog() {
     for (const auto& [domain, id] : handlers_) g_log_remove_handler(domain, id);
+    g_set_print_handler(print_);
+    g_set_printerr_handler(printErr_);
 }
 
 }  // namespace orrery

@@ -9,8 +9,8 @@ namespace orrery {
 void initialiseGsf();
 
 // While it lives, the complaints libgsf and the libraries under it log
-// about a damaged file stay off the terminal: the user hears of such a
-// file through the import's message instead.
+// (or print) about a damaged file stay off the terminal: the user hears of
+// such a file through the import's message instead.
 class QuietGsfLog {
   public:
     QuietGsfLog();
@@ -19,7 +19,10 @@ class QuietGsfLog {
     QuietGsfLog& operator=(const QuietGsfLog&) = delete;
 
   private:
+    using PrintHandler = void (*)(const char*);
     std::vector<std::pair<const char*, unsigned>> handlers_;
+    PrintHandler print_ = nullptr;
+    PrintHandler printErr_ = nullptr;
 };
 
 }  // namespace orrery

@@ -61,9 +61,6 @@ class XmlStream {
     struct Reader;
     std::unique_ptr<Reader> reader_;
     Node node_ = Node::End;
-    bool pendingEnd_ = false;
-    bool unread_ = false;
-    bool atEnd_ = false;  // the reader already stands on a node next() has not given
     bool failed_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <gsf/gsf-open-pkg-utils.h>
 #include <gsf/gsf-utils.h>
 
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -70,16 +71,66 @@ std::optional<std::string> ZipPackage::bytes(const std::string& path, std::size_
     return result;
 }
 
+namespace {
+
+// The folders a part lies in, from the package's root down; none for the
+// package itself.
+std::vector<std::string> foldersOf(GsfInput* input, void* root) {
+    std::vector<std::string> folders;
+    for (GsfInfile* folder = gsf_input_container(input); folder && static_cast<void*>(folder) != root;
+         folder = gsf_input_container(GSF_INPUT(folder))) {
+        const char* name = gsf_input_name(GSF_INPUT(folder));
+        folders.insert(folders.begin(), name ? name : "");
+    }
+    return folders;
+}
+
+// The path a relationship leads to: its target from the source's folder, or
+// from the root when it starts with "/". "." and empty steps stay where they
+// are; ".." goes up, and never out of the package.
+std::optional<std::string> targetPath(std::vector<std::string> folders, const std::string& target) {
+    if (target.starts_with('/')) folders.clear();
+    std::istringstream steps(target);
+    for (std::string step; std::getline(steps, step, '/');) {
+        if (step.empty() || step == ".") continue;
+        if (step != "..") {
+            folders.push_back(step);
+        } else if (folders.empty()) {
+            return std::nullopt;
+        } else {
+            folders.pop_back();
+        }
+    }
+    std::string path;
+    for (const std::string& name : folders) path += (path.empty() ? "" : "/") + name;
+    return path;
+}
+
+}  // namespace
+
+// libgsf finds the relationship, but we follow it ourselves: its
+// gsf_open_pkg_open_rel leaks memory (and complains on the terminal) when a
+// folder on the target's path is missing or is a file, as in a damaged package.
+PackagePart ZipPackage::related(const PackagePart& source, void* relationship) const {
+    const auto* rel = static_cast<const GsfOpenPkgRel*>(relationship);
+    if (!rel || gsf_open_pkg_rel_is_extern(rel)) return PackagePart();
+    const char* target = gsf_open_pkg_rel_get_target(rel);
+    if (!target) return PackagePart();
+    GsfInput* from = GSF_INPUT(source ? source.input() : root_);
+    const std::optional<std::string> path = targetPath(foldersOf(from, root_), target);
+    return path ? part(*path) : PackagePart();
+}
+
 PackagePart ZipPackage::relatedById(const PackagePart& source, const std::string& id) const {
     if (!root_) return PackagePart();
     GsfInput* from = GSF_INPUT(source ? source.input() : root_);
-    return PackagePart(gsf_open_pkg_open_rel_by_id(from, id.c_str(), nullptr));
+    return related(source, gsf_open_pkg_lookup_rel_by_id(from, id.c_str()));
 }
 
 PackagePart ZipPackage::relatedByType(const PackagePart& source, const std::string& type) const {
     if (!root_) return PackagePart();
     GsfInput* from = GSF_INPUT(source ? source.input() : root_);
-    return PackagePart(gsf_open_pkg_open_rel_by_type(from, type.c_str(), nullptr));
+    return related(source, gsf_open_pkg_lookup_rel_by_type(from, type.c_str()));
 }
 
 }  // namespace orrery

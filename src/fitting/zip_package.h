@@ -54,6 +54,9 @@ class ZipPackage {
     PackagePart relatedByType(const PackagePart& source, const std::string& type) const;
 
   private:
+    // The part a relationship (a GsfOpenPkgRel of `source`) leads to.
+    PackagePart related(const PackagePart& source, void* relationship) const;
+
     void* memory_ = nullptr;
     void* root_ = nullptr;
 };

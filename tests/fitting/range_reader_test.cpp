@@ -168,6 +168,42 @@ TEST_F(ImportFixtures, TheKindOfWorkbookComesFromItsContent) {
     EXPECT_EQ(readRange((folder_ / "modern.xls").string(), "Sheet1", "A2", "B3").x, (std::vector<double>{1, 2}));
 }
 
+// A relationship in an .xlsx package leads from the folder of the part that
+// holds it, or from the root when its target starts with "/"; a target
+// outside the package, or through a folder that is not there, leads nowhere.
+// (The last one made libgsf's own following of relationships leak; the
+// sanitizer build catches that.)
+TEST_F(ImportFixtures, XlsxRelationshipsLeadToTheirPartsOrNowhere) {
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"rels_absolute", kReadOk}, {"rels_outside", kNotASpreadsheet}, {"rels_missing_folder", kNotASpreadsheet}};
+    for (const auto& [workbook, status] : cases) {
+        SCOPED_TRACE(workbook);
+        const RangeRead read = readRange(file("xlsx", workbook), "Sheet1", "A2", "B2");
+        EXPECT_EQ(read.status, status);
+        if (status == kReadOk) {
+            EXPECT_EQ(read.y, std::vector<double>{4});
+        }
+    }
+}
+
+// libgsf prints some complaints about a damaged package outright, beside
+// those it logs; the import keeps both off the terminal.
+TEST_F(ImportFixtures, ADamagedPackageLeavesTheTerminalQuiet) {
+    std::string bytes = bytesOf(file("xlsx"));
+    // Every part's local header but the first loses its signature.
+    for (std::size_t at = bytes.find("PK\x03\x04", 4); at != std::string::npos; at = bytes.find("PK\x03\x04", at))
+        bytes[at + 3] = '\x05';
+    const std::string damaged = (folder_ / "damaged.xlsx").string();
+    std::ofstream(damaged, std::ios::binary) << bytes;
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    const int status = readRange(damaged, "Sheet1", "A2", "B6").status;
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, kNotASpreadsheet);
+    EXPECT_EQ(out + err, "");
+}
+
 
 TEST_F(ImportFixtures, DamagedWorkbooksAreRefusedOrReadButNeverCrash) {
     // Bytes changed at random, and files cut short, in each kind of

@@ -3,7 +3,8 @@
 python3-xlwt), points.ods (by hand, it is a zip of XML) and points.csv.
 The .xlsx twin is written by the tests themselves with libxlsxwriter.
 Also no_results.xlsx, by hand: formulas whose results are not stored, as
-some programs that generate workbooks leave them.
+some programs that generate workbooks leave them; and rels_*.xlsx, the same
+workbook with unusual relationship targets.
 Run from this folder: /usr/bin/python3 make_fixtures.py
 
 Every file holds the same sheet "Sheet1":
@@ -102,9 +103,10 @@ def write_csv():
             f.write(",".join(field(v) for v in row) + "\n")
 
 
-def write_no_results():
+def write_no_results(path="no_results.xlsx", workbook="xl/workbook.xml", sheet="worksheets/sheet1.xml"):
     """Sheet1: A1 1 and B1 =A1*2 (no result), A2 2 and B2 =A2*2 (result 4),
-    A3 3 and B3 a text formula without its result."""
+    A3 3 and B3 a text formula without its result. The relationships lead
+    to the workbook and its sheet by the given targets."""
     main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
     rels = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
     package = "http://schemas.openxmlformats.org/package/2006/relationships"
@@ -120,15 +122,15 @@ def write_no_results():
             'vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml"/></Types>',
         "_rels/.rels":
             '<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="%s">'
-            '<Relationship Id="rId1" Type="%s/officeDocument" Target="xl/workbook.xml"/>'
-            "</Relationships>" % (package, rels),
+            '<Relationship Id="rId1" Type="%s/officeDocument" Target="%s"/>'
+            "</Relationships>" % (package, rels, workbook),
         "xl/workbook.xml":
             '<?xml version="1.0" encoding="UTF-8"?><workbook xmlns="%s" xmlns:r="%s"><sheets>'
             '<sheet name="Sheet1" sheetId="1" r:id="rId1"/></sheets></workbook>' % (main, rels),
         "xl/_rels/workbook.xml.rels":
             '<?xml version="1.0" encoding="UTF-8"?><Relationships xmlns="%s">'
-            '<Relationship Id="rId1" Type="%s/worksheet" Target="worksheets/sheet1.xml"/>'
-            "</Relationships>" % (package, rels),
+            '<Relationship Id="rId1" Type="%s/worksheet" Target="%s"/>'
+            "</Relationships>" % (package, rels, sheet),
         "xl/worksheets/sheet1.xml":
             '<?xml version="1.0" encoding="UTF-8"?><worksheet xmlns="%s"><sheetData>'
             '<row r="1"><c r="A1"><v>1</v></c><c r="B1"><f>A1*2</f></c></row>'
@@ -136,12 +138,21 @@ def write_no_results():
             '<row r="3"><c r="A3"><v>3</v></c><c r="B3" t="str"><f>"x"&amp;A3</f></c></row>'
             "</sheetData></worksheet>" % main,
     }
-    with zipfile.ZipFile("no_results.xlsx", "w", zipfile.ZIP_DEFLATED) as z:
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as z:
         for name, text in parts.items():
             z.writestr(name, text)
+
+
+def write_relationship_variants():
+    """no_results.xlsx with other relationship targets: absolute ones, one
+    that leaves the package, and one through a folder that is not there."""
+    write_no_results("rels_absolute.xlsx", "/xl/workbook.xml", "/xl/worksheets/sheet1.xml")
+    write_no_results("rels_outside.xlsx", sheet="../../worksheets/sheet1.xml")
+    write_no_results("rels_missing_folder.xlsx", sheet="sheets/sheet1.xml")
 
 
 write_xls()
 write_ods()
 write_csv()
 write_no_results()
+write_relationship_variants()
