@@ -1,0 +1,117 @@
+#include "graphing/curve_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/c_numeric.h"
+#include "expression/curve_evaluation.h"
+#include "support/case_file.h"
+#include "typed_curve.h"
+
+namespace orrery {
+namespace {
+
+CompiledExpression compiled(const std::string& text) {
+    PreparedExpression prepared = prepareExpression(testing::typed(text), ExpressionContext{});
+    EXPECT_TRUE(prepared.program) << text;
+    return *prepared.program;
+}
+
+std::vector<std::string> words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> out;
+    for (std::string word; in >> word;) out.push_back(word);
+    if (out.size() == 1 && out[0] == "-") out.clear();
+    return out;
+}
+
+// "N ulp" or an absolute error.
+bool near(double actual, double expected, const std::string& tolerance) {
+    if (tolerance.ends_with("ulp")) {
+        const int ulps = std::stoi(tolerance);
+        double lo = expected;
+        double hi = expected;
+        for (int i = 0; i < ulps; ++i) {
+            lo = std::nextafter(lo, -INFINITY);
+            hi = std::nextafter(hi, INFINITY);
+        }
+        return actual >= lo && actual <= hi;
+    }
+    return std::fabs(actual - expected) <= parseDoubleC(tolerance);
+}
+
+std::string describe(const std::vector<AnalysisPoint>& points) {
+    std::string text;
+    for (const AnalysisPoint& p : points) text += formatC(" %.17g:%.17g", p.x, p.y);
+    return text;
+}
+
+TEST(CurveAnalysis, CasesFile) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/analysis_cases.txt", 30, [](const testing::Case& c) {
+        ASSERT_EQ(c.fields.size(), 5u);
+        const std::string& kind = c.fields[0];
+        double xMin = 0;
+        double xMax = 0;
+        std::istringstream(c.fields[2]) >> xMin >> xMax;
+        const std::vector<std::string> expected = words(c.fields[3]);
+        const std::string& tolerance = c.fields[4];
+
+        std::vector<AnalysisPoint> found;
+        std::vector<std::string> kinds;
+        const std::size_t split = c.fields[1].find(" ; ");
+        const CompiledExpression f = compiled(c.fields[1].substr(0, split));
+        if (kind == "meet") {
+            const CompiledExpression g = compiled(c.fields[1].substr(split + 3));
+            found = findIntersections(f, g, xMin, xMax);
+        } else if (kind == "zeros") {
+            found = findZeros(analysedCurve(f), xMin, xMax);
+        } else {
+            const char* names[] = {"min", "max", "end"};
+            for (const Extremum& e : findExtrema(analysedCurve(f), xMin, xMax)) {
+                found.push_back({e.x, e.y});
+                kinds.push_back(names[static_cast<int>(e.kind)]);
+            }
+        }
+        ASSERT_EQ(found.size(), expected.size()) << describe(found);
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            const AnalysisPoint& p = found[i];
+            // Every result is a defined point of the curve itself.
+            EXPECT_EQ(p.y, f.evaluate(p.x)) << i;
+            if (kind != "extrema") {
+                EXPECT_TRUE(near(p.x, parseDoubleC(expected[i]), tolerance))
+                    << formatC("%.17g", p.x) << " for " << expected[i];
+                if (kind == "zeros") {
+                    EXPECT_LE(std::fabs(p.y), 1e-12) << i;
+                }
+                continue;
+            }
+            const std::string& text = expected[i];
+            const std::size_t at = text.find('@');
+            const std::size_t colon = text.find(':');
+            EXPECT_EQ(kinds[i], text.substr(0, at));
+            EXPECT_TRUE(near(p.x, parseDoubleC(text.substr(at + 1, colon - at - 1)), tolerance))
+                << formatC("%.17g", p.x) << " for " << text;
+            EXPECT_NEAR(p.y, parseDoubleC(text.substr(colon + 1)), 1e-14) << text;
+        }
+    });
+}
+
+TEST(CurveAnalysis, RefusesIntervalsItCannotSearch) {
+    const CompiledExpression f = compiled("sinx");
+    for (const auto& [xMin, xMax] : std::vector<std::pair<double, double>>{
+             {1, 1}, {2, 1}, {NAN, 1}, {-INFINITY, 0}, {0, INFINITY}}) {
+        ASSERT_TRUE(analysisIntervalProblem(xMin, xMax)) << xMin << " " << xMax;
+        EXPECT_EQ(analysisIntervalProblem(xMin, xMax)->text,
+                  "The interval needs two finite numbers with XMIN less than XMAX.");
+        EXPECT_TRUE(findZeros(analysedCurve(f), xMin, xMax).empty());
+        EXPECT_TRUE(findExtrema(analysedCurve(f), xMin, xMax).empty());
+    }
+    EXPECT_FALSE(analysisIntervalProblem(-1e300, 1e300));
+}
+
+}  // namespace
+}  // namespace orrery
