@@ -1,4 +1,5 @@
 #include "graphing/curve_analysis.h"
+#include "graphing/analysis_report.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,45 @@ TEST(CurveAnalysis, RefusesIntervalsItCannotSearch) {
         EXPECT_TRUE(findExtrema(analysedCurve(f), xMin, xMax).empty());
     }
     EXPECT_FALSE(analysisIntervalProblem(-1e300, 1e300));
+}
+
+TEST(AnalysisReport, ListsResultsAndPlacesTheirMarkers) {
+    const CompiledExpression parabola = compiled("x^2-1");
+    const std::vector<AnalysisResult> results =
+        analyse(AnalysisSearch::Extrema, parabola, nullptr, -2, 1, kAnalysisMinimumGrid);
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_EQ(analysisLine(1, results[0]), "1. End          x = -2  y = 3");
+    EXPECT_EQ(analysisText({{"Zero", 1.0 / 3, 0.0}, {"Intersection", -0.5, 2.5}}),
+              "1. Zero         x = 0.33333333333333331  y = 0\n"
+              "2. Intersection x = -0.5  y = 2.5\n");
+    EXPECT_TRUE(analyse(AnalysisSearch::Intersections, parabola, nullptr, -2, 1, 500).empty());
+
+    // The curve's domain within the graph's range; its own domain when they miss.
+    const CurveLimits graph{-5, 5, -5, 5};
+    EXPECT_EQ(visibleInterval(graph, {-10, 2, -1, 1}), (std::pair<double, double>{-5, 2}));
+    EXPECT_EQ(visibleInterval(graph, {6, 8, -1, 1}), (std::pair<double, double>{6, 8}));
+
+    // A 440 x 240 graph: the frame runs from 20 to 420 across and 20 to 220 down,
+    // and y sits on the curve's own scale.
+    struct Placement {
+        double x, y;
+        std::optional<std::pair<double, double>> pixel;
+    };
+    const Placement placements[] = {
+        {0, 0, std::pair{220.0, 120.0}},  {-5, 5, std::pair{20.0, 20.0}}, {5, -5, std::pair{420.0, 220.0}},
+        {2.5, 2.5, std::pair{320.0, 70.0}}, {5.1, 0, std::nullopt},        {0, -5.01, std::nullopt},
+        {NAN, 0, std::nullopt},
+    };
+    for (const Placement& p : placements) {
+        const auto pixel = markerPixel(graph, graph, 440, 240, p.x, p.y);
+        ASSERT_EQ(pixel.has_value(), p.pixel.has_value()) << p.x << " " << p.y;
+        if (pixel) {
+            EXPECT_EQ(std::pair(pixel->x, pixel->y), *p.pixel) << p.x << " " << p.y;
+        }
+    }
+    const auto scaled = markerPixel(graph, {-5, 5, 0, 100}, 440, 240, 0, 25);
+    ASSERT_TRUE(scaled);
+    EXPECT_EQ(scaled->y, 170.0);
 }
 
 }  // namespace
