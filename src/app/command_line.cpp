@@ -18,12 +18,7 @@ CommandLine failure(std::string error) {
 }
 
 // "X is any number the C library reads": the whole argument, in the C locale.
-std::optional<double> readNumber(const std::string& text) {
-    std::size_t consumed = 0;
-    const double value = parseDoubleC(text, &consumed);
-    if (consumed == 0 || consumed != text.size()) return std::nullopt;
-    return value;
-}
+std::optional<double> readNumber(const std::string& text) { return wholeNumberC(text); }
 
 // "WxH" with whole numbers from 1 to 8192: a larger picture would take gigabytes.
 bool readSize(const std::string& text, int& width, int& height) {

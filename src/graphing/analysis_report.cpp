@@ -59,4 +59,12 @@ std::optional<MarkerPixel> markerPixel(const CurveLimits& graphRange, const Curv
     return MarkerPixel{px, py};
 }
 
+PreparedExpression compileCurve(const Curve& curve, std::int32_t index) {
+    if (curve.tokens.empty())
+        return {std::nullopt, UserMessage{"Input Error", formatC("Curve %d has no expression.", index + 1)}};
+    ExpressionContext context;
+    context.curveIndex = index;
+    return prepareExpression(curve.tokens, context);
+}
+
 }  // namespace orrery

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "expression/compiled_expression.h"
+#include "expression/curve_evaluation.h"
+#include "graphing/curve.h"
 #include "graphing/curve_limits.h"
 
 namespace orrery {
@@ -45,5 +46,9 @@ struct MarkerPixel {
 // samples are; none outside the frame inside the margins.
 std::optional<MarkerPixel> markerPixel(const CurveLimits& graphRange, const CurveLimits& curveLimits,
                                        std::int32_t width, std::int32_t height, double x, double y);
+
+// A curve compiled for the analysis and the table; the message when it has
+// no expression or the evaluator refuses it.
+PreparedExpression compileCurve(const Curve& curve, std::int32_t index);
 
 }  // namespace orrery
