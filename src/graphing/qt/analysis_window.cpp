@@ -15,6 +15,7 @@
 #include "graphing/curve_analysis.h"
 #include "graphing/graph_status.h"
 #include "graphing/graph_view.h"
+#include "graphing/qt/calculus_buttons.h"
 #include "graphing/qt/curve_selector.h"
 #include "graphing/qt/graph_widget.h"
 #include "graphing/qt/result_markers.h"
@@ -44,7 +45,7 @@ AnalysisWindow::AnalysisWindow(GraphWidget& graph, MessageService& messages, Dia
     search_->addItems({QStringLiteral("Zeros"), QStringLiteral("Minima and maxima"),
                        QStringLiteral("Intersections")});
     list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    list_->setMinimumWidth(460);
+    list_->setMinimumWidth(620);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Find:"), search_);
@@ -54,10 +55,7 @@ AnalysisWindow::AnalysisWindow(GraphWidget& graph, MessageService& messages, Dia
     form->addRow(QStringLiteral("&To x:"), to_);
 
     auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        return b;
+        return namedButton(QString::fromUtf8(text), name, this);
     };
     QPushButton* findButton = button("findButton", "Fi&nd");
     findButton->setDefault(true);

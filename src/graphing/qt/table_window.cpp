@@ -16,6 +16,7 @@
 #include "common/qt/message_service.h"
 #include "graphing/analysis_report.h"
 #include "graphing/graph_view.h"
+#include "graphing/qt/calculus_buttons.h"
 #include "graphing/qt/curve_selector.h"
 #include "graphing/qt/value_table_model.h"
 
@@ -49,6 +50,7 @@ TableWindow::TableWindow(GraphView& view, MessageService& messages, DialogServic
     table_->setModel(model_);
     // Fixed row heights: the view then never measures all 100,000 rows.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setDefaultSectionSize(170);
     table_->setMinimumSize(520, 300);
 
@@ -59,10 +61,7 @@ TableWindow::TableWindow(GraphView& view, MessageService& messages, DialogServic
     form->addRow(QStringLiteral("C&urves:"), curves_);
 
     auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false);
-        return b;
+        return namedButton(QString::fromUtf8(text), name, this);
     };
     QPushButton* showButton = button("showButton", "S&how");
     showButton->setDefault(true);
