@@ -39,7 +39,8 @@ Grid sampled(const AnalysedFunction& f, double xMin, double xMax, std::int32_t g
 }
 
 bool intervalUsable(double xMin, double xMax) {
-    return std::isfinite(xMin) && std::isfinite(xMax) && xMin < xMax;
+    // The width too: the grid's step comes from it.
+    return std::isfinite(xMin) && std::isfinite(xMax) && xMin < xMax && std::isfinite(xMax - xMin);
 }
 
 // A pole or jump between two defined samples, judged at the scale of their

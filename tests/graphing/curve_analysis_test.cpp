@@ -104,7 +104,7 @@ TEST(CurveAnalysis, CasesFile) {
 TEST(CurveAnalysis, RefusesIntervalsItCannotSearch) {
     const CompiledExpression f = compiled("sinx");
     for (const auto& [xMin, xMax] : std::vector<std::pair<double, double>>{
-             {1, 1}, {2, 1}, {NAN, 1}, {-INFINITY, 0}, {0, INFINITY}}) {
+             {1, 1}, {2, 1}, {NAN, 1}, {-INFINITY, 0}, {0, INFINITY}, {-1.7e308, 1.7e308}}) {
         ASSERT_TRUE(analysisIntervalProblem(xMin, xMax)) << xMin << " " << xMax;
         EXPECT_EQ(analysisIntervalProblem(xMin, xMax)->text,
                   "The interval needs two finite numbers with XMIN less than XMAX.");

@@ -83,6 +83,10 @@ AnalysisWindow::AnalysisWindow(GraphWidget& graph, MessageService& messages, Dia
     connect(list_, &QListWidget::currentRowChanged, this, &AnalysisWindow::resultClicked);
 }
 
+AnalysisWindow::~AnalysisWindow() { delete markers_.data(); }
+
+ResultMarkers* AnalysisWindow::markers() const { return markers_; }
+
 void AnalysisWindow::refresh() {
     const CurveSet& curves = graph_.view().curves();
     const QSignalBlocker blockCurve(curve_);
@@ -142,17 +146,17 @@ void AnalysisWindow::find() {
         auto* none = new QListWidgetItem(QStringLiteral("None found."), list_);
         none->setFlags(Qt::NoItemFlags);
     }
-    markers_->show(index, results_);
+    if (markers_) markers_->show(index, results_);
 }
 
 void AnalysisWindow::resultClicked(int row) {
     if (row < 0 || row >= static_cast<int>(results_.size())) return;
-    markers_->select(row);
+    if (markers_) markers_->select(row);
     emit graph_.statusTexts(coordinateStatus(results_[row].x, results_[row].y));
 }
 
 void AnalysisWindow::hideEvent(QHideEvent* event) {
-    markers_->clear();
+    if (markers_) markers_->clear();
     QDialog::hideEvent(event);
 }
 

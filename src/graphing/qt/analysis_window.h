@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <vector>
 
 #include "graphing/analysis_report.h"
@@ -29,12 +30,13 @@ class AnalysisWindow : public QDialog {
 public:
     AnalysisWindow(GraphWidget& graph, MessageService& messages, DialogService& dialogs,
                    QWidget* parent = nullptr);
+    ~AnalysisWindow() override;
 
     // Reads the curves again (their texts and the current one) and proposes
     // the current curve's visible interval.
     void refresh();
     const std::vector<AnalysisResult>& results() const { return results_; }
-    ResultMarkers& markers() { return *markers_; }
+    ResultMarkers* markers() const;
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -47,7 +49,7 @@ private:
     GraphWidget& graph_;
     MessageService& messages_;
     DialogService& dialogs_;
-    ResultMarkers* markers_;
+    QPointer<ResultMarkers> markers_;  // a child of the graph window, which may go first
     QComboBox* search_;
     QComboBox* curve_;
     QComboBox* second_;

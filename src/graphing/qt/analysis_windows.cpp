@@ -45,7 +45,7 @@ AnalysisWindow* AnalysisWindows::analysisWindow() const { return analysis_; }
 TableWindow* AnalysisWindows::tableWindow() const { return table_; }
 
 void AnalysisWindows::settingsChanged() {
-    if (analysis_) analysis_->markers().update();
+    if (analysis_ && analysis_->markers()) analysis_->markers()->update();
 }
 
 }  // namespace orrery
