@@ -18,12 +18,7 @@ CommandLine failure(std::string error) {
 }
 
 // "X is any number the C library reads": the whole argument, in the C locale.
-std::optional<double> readNumber(const std::string& text) {
-    std::size_t consumed = 0;
-    const double value = parseDoubleC(text, &consumed);
-    if (consumed == 0 || consumed != text.size()) return std::nullopt;
-    return value;
-}
+std::optional<double> readNumber(const std::string& text) { return wholeNumberC(text); }
 
 // "WxH" with whole numbers from 1 to 8192: a larger picture would take gigabytes.
 bool readSize(const std::string& text, int& width, int& height) {
@@ -81,6 +76,30 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (!text) return failure("--at needs a number");
             line.at = readNumber(*text);
             if (!line.at) return failure("--at needs a number, not '" + *text + "'");
+        } else if (arg == "--zeros" || arg == "--extrema" || arg == "--table") {
+            if (line.analysis.kind != AnalysisRequest::Kind::None)
+                return failure("--zeros, --extrema and --table cannot be combined");
+            const bool table = arg == "--table";
+            const char* needs = table ? " needs XSTART STEP COUNT" : " needs XMIN XMAX";
+            std::array<std::optional<double>, 3> numbers;
+            for (std::size_t n = 0; n < (table ? 3u : 2u); ++n) {
+                std::optional<std::string> text = value();
+                if (!text) return failure(arg + needs);
+                numbers[n] = readNumber(*text);
+                if (!numbers[n]) return failure(arg + needs + ", not '" + *text + "'");
+            }
+            line.analysis.kind = arg == "--zeros"     ? AnalysisRequest::Kind::Zeros
+                                 : arg == "--extrema" ? AnalysisRequest::Kind::Extrema
+                                                      : AnalysisRequest::Kind::Table;
+            line.analysis.from = *numbers[0];
+            line.analysis.to = *numbers[1];
+            if (table) {
+                // A whole number of rows; the table itself judges how many.
+                const double count = *numbers[2];
+                if (!(count >= 0 && count <= 1e9) || count != static_cast<double>(static_cast<std::int64_t>(count)))
+                    return failure("--table needs a whole number of rows from 1 to 100000");
+                line.analysis.count = static_cast<std::int64_t>(count);
+            }
         } else if (arg == "--degrees") {
             line.degrees = true;
         } else if (arg == "--export") {
@@ -115,6 +134,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
     if ((line.at || line.degrees) && !evalGiven) return failure("--at and --degrees need --eval");
     if (line.degrees && !line.at) return failure("--degrees needs --at");
+    if (line.analysis.kind != AnalysisRequest::Kind::None) {
+        if (!evalGiven) return failure("--zeros, --extrema and --table need --eval");
+        if (line.at) return failure("--at cannot be combined with --zeros, --extrema or --table");
+    }
     if (exportOptionGiven && !exportGiven) return failure("--size, --range and --curve need --export");
     if (evalGiven && exportGiven) return failure("--eval and --export cannot be combined");
     if (evalGiven) {
@@ -134,6 +157,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 std::string usageText() {
     return "Usage: orrery [FILE.qpl]\n"
            "       orrery --eval TEXT [--at X [--degrees]]\n"
+           "       orrery --eval TEXT (--zeros XMIN XMAX | --extrema XMIN XMAX |\n"
+           "                          --table XSTART STEP COUNT)\n"
            "       orrery --export OUT [--size WxH] [--range XMIN XMAX YMIN YMAX]\n"
            "              (DOCUMENT.qpl | --curve TEXT [--curve TEXT ...])\n"
            "\n"
@@ -144,6 +169,11 @@ std::string usageText() {
            "                    value display shows (TEXT \"-\" reads standard input)\n"
            "  --at X            instead, print the curve's value at x = X\n"
            "  --degrees         X is in degrees\n"
+           "  --zeros XMIN XMAX     instead, print every zero of the curve between XMIN\n"
+           "                    and XMAX as \"x y\", one a line\n"
+           "  --extrema XMIN XMAX   instead, print every local minimum and maximum\n"
+           "  --table XSTART STEP COUNT   instead, print x and the curve's value for\n"
+           "                    COUNT values of x (up to 100000); undefined rows are left out\n"
            "  --export OUT      draw the document's graph, or the --curve texts (one curve\n"
            "                    each, typed as on the keyboard), into the picture OUT;\n"
            "                    its extension picks the format: bmp, gif, jpeg, png, svg, pdf\n"
@@ -167,6 +197,8 @@ int runCommandLine(const CommandLine& line, std::istream& input, std::ostream& o
             return 2;
         case CommandLine::Mode::Eval: {
             const std::string text = line.evalText == "-" ? readAll(input) : line.evalText;
+            if (line.analysis.kind != AnalysisRequest::Kind::None)
+                return analysisCommand(text, line.analysis, out, err);
             return line.at ? evaluateAtCommand(text, *line.at, line.degrees, out, err)
                            : evalCommand(text, out, err);
         }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/analysis_command.h"
 #include "shell/export_request.h"
 
 namespace orrery {
@@ -16,6 +17,7 @@ struct CommandLine {
     std::string evalText;       // --eval TEXT ("-" reads standard input)
     std::optional<double> at;   // --at X
     bool degrees = false;       // --degrees
+    AnalysisRequest analysis;   // --zeros, --extrema or --table
     std::vector<std::string> files;  // documents to open
     ExportRequest exportRequest;  // --export OUT [--size WxH] [--range ...] (DOCUMENT | --curve TEXT...)
     std::string error;          // for Mode::Error

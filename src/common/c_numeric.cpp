@@ -63,6 +63,13 @@ std::optional<double> scanDouble(std::string_view text) {
     return value;
 }
 
+std::optional<double> wholeNumberC(std::string_view text) {
+    std::size_t consumed = 0;
+    const double value = parseDoubleC(text, &consumed);
+    if (consumed == 0 || consumed != text.size()) return std::nullopt;
+    return value;
+}
+
 std::optional<int> scanInt(std::string_view text) {
     const std::string owned(text);
     char* end = nullptr;

@@ -17,6 +17,9 @@ double parseDoubleC(std::string_view text, std::size_t* consumed = nullptr);
 // "%lf" reading: nullopt when the text holds no number at its start.
 std::optional<double> scanDouble(std::string_view text);
 
+// The whole text as one number (no blanks or characters after it); nullopt otherwise.
+std::optional<double> wholeNumberC(std::string_view text);
+
 // "%d" reading: nullopt when the text holds no integer at its start or it does not fit.
 std::optional<int> scanInt(std::string_view text);
 

@@ -18,6 +18,8 @@ std::vector<MenuEntry> graphOptionsMenu(const GraphOptionsState& state) {
         {kSplitScreen, "&Split-screen", true},
         {kZoomIn, "Zoom In(Drag Mouse)\tCtrl+Z", true},
         {kZoomOut, "Zoom Out(Dbl-click to center graph)\tCtrl+B", true},
+        {kAnalysis, "A&nalysis...\tCtrl+Shift+A", true},
+        {kTableOfValues, "&Table of Values...\tCtrl+Shift+T", true},
     };
     if (state.calculatorFillsWindow && !state.splitScreen) {
         items[9].enabled = false;

@@ -13,7 +13,7 @@ struct GraphOptionsState {
     bool zoomHistoryEmpty = true;
 };
 
-// The graph's right-click menu: its eleven items with the greying and the
+// The graph's right-click menu: its items with the greying and the
 // split-screen item's text for the current state (in split screen the
 // back-to-the-calculator item is left out).
 std::vector<MenuEntry> graphOptionsMenu(const GraphOptionsState& state);

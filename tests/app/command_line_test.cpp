@@ -152,3 +152,71 @@ TEST(CommandLine, ExportTakesOnePictureOfADocumentOrOfCurves) {
 
 }  // namespace
 }  // namespace orrery
+
+namespace orrery {
+namespace {
+
+TEST(AnalysisCommand, PrintsOnePointALine) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"--eval", "x^2-4", "--zeros", "-5", "5"}, "-2 0\n2 0\n"},
+        {{"--eval", "1/x", "--zeros", "-5", "4"}, ""},
+        {{"--eval", "x^3", "--extrema", "-1", "1"}, ""},
+        {{"--eval", "sqrt(x)", "--table", "-1", "0.5", "4"}, "0 0\n0.5 0.70710678118654757\n"},
+        {{"--zeros", "0", "1", "--eval", "-"}, "0.5 0\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = run(c.arguments, "2x-1\n");
+        EXPECT_EQ(r.status, 0) << c.arguments[1];
+        EXPECT_EQ(r.out, c.out) << c.arguments[1];
+        EXPECT_EQ(r.err, "") << c.arguments[1];
+    }
+    // A turning point's x is known only to about half the digits: the curve is flat there.
+    std::istringstream turn(run({"--eval", "x^2-4x", "--extrema", "-10", "10"}).out);
+    double x = 0;
+    double y = 0;
+    std::string rest;
+    ASSERT_TRUE(turn >> x >> y);
+    EXPECT_NEAR(x, 2.0, 1e-7);
+    EXPECT_EQ(y, -4.0);
+    EXPECT_FALSE(turn >> rest);
+}
+
+TEST(AnalysisCommand, StopsAtTheFirstMessageAndPrintsNothing) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"--eval", "3q", "--zeros", "0", "1"}, run({"--eval", "3q"}).err},
+        {{"--eval", "2+", "--extrema", "0", "1"}, run({"--eval", "2+"}).err},
+        {{"--eval", "", "--zeros", "0", "1"}, "Input Error: Please enter a function to analyse.\n"},
+        {{"--eval", "x", "--zeros", "1", "0"},
+         "Analysis: The interval needs two finite numbers with XMIN less than XMAX.\n"},
+        {{"--eval", "x", "--table", "0", "0", "5"},
+         "Table of Values: Start and step need finite numbers, and the step cannot be 0.\n"},
+        {{"--eval", "x", "--table", "0", "1", "100001"},
+         "Table of Values: The number of rows needs to be from 1 to 100000.\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = run(c.arguments);
+        EXPECT_EQ(r.status, 1) << c.arguments[1];
+        EXPECT_EQ(r.out, "") << c.arguments[1];
+        EXPECT_EQ(r.err, c.err) << c.arguments[1];
+    }
+    for (const auto& wrong : std::vector<std::vector<std::string>>{
+             {"--zeros", "0", "1"}, {"--eval", "x", "--zeros", "0"}, {"--eval", "x", "--extrema", "a", "1"},
+             {"--eval", "x", "--table", "0", "1", "2.5"}, {"--eval", "x", "--table", "0", "1", "-3"},
+             {"--eval", "x", "--zeros", "0", "1", "--extrema", "0", "1"},
+             {"--eval", "x", "--at", "1", "--zeros", "0", "1"}}) {
+        const Outcome r = run(wrong);
+        EXPECT_EQ(r.status, 2) << wrong.back();
+        EXPECT_EQ(r.err.rfind("orrery: ", 0), 0u) << wrong.back();
+    }
+}
+
+}  // namespace
+}  // namespace orrery

@@ -67,13 +67,15 @@ namespace {
 
 TEST(GraphOptionsMenu, GreysAndRenamesByTheFrameState) {
     const auto split = graphOptionsMenu({true, false, true});
-    ASSERT_EQ(split.size(), 10u);
+    ASSERT_EQ(split.size(), 12u);  // ten, then Analysis and Table of Values at the end
     EXPECT_EQ(split.front().command, command::kDomainsRange);
     EXPECT_EQ(split[7], (MenuEntry{command::kSplitScreen, "Restore &Full Screen", true}));
     EXPECT_FALSE(split[5].enabled);  // nothing to reverse
 
     const auto calculator = graphOptionsMenu({false, true, false});
-    ASSERT_EQ(calculator.size(), 11u);
+    ASSERT_EQ(calculator.size(), 13u);
+    EXPECT_EQ(calculator[11], (MenuEntry{command::kAnalysis, "A&nalysis...\tCtrl+Shift+A", true}));
+    EXPECT_EQ(calculator[12], (MenuEntry{command::kTableOfValues, "&Table of Values...\tCtrl+Shift+T", true}));
     EXPECT_EQ(calculator[8].text, "&Split Screen");
     EXPECT_FALSE(calculator[0].enabled || calculator[6].enabled || calculator[9].enabled);
     EXPECT_TRUE(calculator[10].enabled);

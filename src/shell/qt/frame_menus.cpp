@@ -38,6 +38,8 @@ std::vector<Accelerator> acceleratorTable() {
         {QKeySequence(Qt::CTRL | Qt::Key_U), kReverseZoom}, {QKeySequence(Qt::CTRL | Qt::Key_K), kBackToCalculator},
         {QKeySequence(Qt::Key_F1), kHelp},                 {QKeySequence(Qt::Key_PageUp), kNextCurve},
         {QKeySequence(Qt::Key_PageDown), kLastCurve},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), kAnalysis},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), kTableOfValues},
     };
     for (int n = 1; n <= 9; ++n)
         table.push_back({QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + n)), kRecentFirst + n});
@@ -70,7 +72,9 @@ FrameMenus::FrameMenus(QMainWindow& frame, std::function<void(int)> dispatch,
                                         {kSplitScreen, "Restore &Full Screen", true},
                                         {kOpenProfile, "&Open Profile", true}});
     addMenu("&Calculus", {{kDifferentiate, "&Differentiate\tCtrl+D", true},
-                          {kIntegrate, "&Approximate Integral\tCtrl+I ", true}});
+                          {kIntegrate, "&Approximate Integral\tCtrl+I ", true},
+                          {kAnalysis, "A&nalysis...\tCtrl+Shift+A", true},
+                          {kTableOfValues, "&Table of Values...\tCtrl+Shift+T", true}});
     addMenu("&Statistics", {{kChiSquareDistribution, "&Chi Square Distribution ", true},
                             {kFDistribution, "&F Distribution ", true},
                             {kNormalDistribution, "&Normal Distribution ", true},

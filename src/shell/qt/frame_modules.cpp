@@ -1,4 +1,5 @@
 #include "fitting/qt/fitting_windows.h"
+#include "graphing/qt/analysis_windows.h"
 #include "graphing/qt/appearance_dialogs.h"
 #include "graphing/qt/calculus_dialogs.h"
 #include "linear_algebra/qt/linear_algebra_windows.h"
@@ -21,6 +22,7 @@ void MainFrame::createModules() {
     modules_.push_back(std::make_unique<HelpWindows>(store_, messages_, *this));
     modules_.push_back(std::make_unique<AppearanceDialogs>(view_, store_, messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<CalculusDialogs>(view_, messages_, *this));
+    modules_.push_back(std::make_unique<AnalysisWindows>(*graph_, messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<FittingWindows>(view_, messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<LinearAlgebraWindows>(messages_, dialogs_, *this));
     modules_.push_back(std::make_unique<StatisticsWindows>(settings_, messages_, dialogs_, *this));

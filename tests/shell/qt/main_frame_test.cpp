@@ -193,7 +193,8 @@ TEST_F(MainFrameTest, EveryWindowOfTheMenusIsThereWhateverTheMenuStateSays) {
     for (int window : {kExport, kPrint, kCopyGraph, kDomainsRange, kCurveLook, kSetColors, kOpenProfile,
                        kDifferentiate, kIntegrate, kQuickEvaluate, kChiSquareDistribution, kFDistribution,
                        kNormalDistribution, kTDistribution, kMatrices, kVectors, kExponentialFit,
-                       kPolynomialFit, kConversions, kCompoundInterest, kGraphText, kHelp, kAbout})
+                       kPolynomialFit, kConversions, kCompoundInterest, kGraphText, kHelp, kAbout,
+                       kAnalysis, kTableOfValues})
         EXPECT_TRUE(frame->menus().isEnabled(window)) << window;
     EXPECT_EQ(frame->menus().action(kSaveAs)->text(), "Save &As...\tCtrl+A");
 }
