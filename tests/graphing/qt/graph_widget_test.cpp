@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "graph_fixture.h"
 #include "graphing/graph_status.h"
@@ -42,13 +44,13 @@ TEST_F(GraphWindow, ZoomInModeServesOneZoomAndMarksTheWorkChanged) {
     EXPECT_TRUE(settings.modified);
     EXPECT_EQ(view.curves().current().limits, (CurveLimits{0, 5, 0, 5}));
 
-    drag({220, 220}, {420, 20});  // the mode is over: an ordinary drag
-    EXPECT_EQ(view.range(), (CurveLimits{0, 5, 0, 5}));
+    drag({220, 220}, {420, 20});  // the mode is over: an ordinary drag pans
+    EXPECT_EQ(view.range(), (CurveLimits{-2.5, 2.5, -2.5, 2.5}));
 
     widget.startZoomIn();
     QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_FALSE(widget.zoomInMode()) << "a click without a drag ends the mode";
-    EXPECT_EQ(zoomed.count(), 1) << "and zooms nothing";
+    EXPECT_EQ(zoomed.count(), 2) << "the pan counted, and the click zooms nothing";
 }
 
 TEST_F(GraphWindow, StartingOneZoomModeEndsTheOther) {
@@ -96,6 +98,54 @@ TEST_F(GraphWindow, ZoomRectangleStartedOnTheTextDoesNotDragIt) {
     EXPECT_DOUBLE_EQ(view.text().x, 0.75);
     EXPECT_DOUBLE_EQ(view.text().y, 0.25);
     EXPECT_EQ(view.range(), (CurveLimits{2.75, 5, 2.75, 5}));
+}
+
+TEST_F(GraphWindow, WheelZoomsAboutTheCursorAndPansWithoutTheModes) {
+    QSignalSpy zoomed(&widget, &GraphWidget::zoomChanged);
+    QSignalSpy status(&widget, &GraphWidget::statusTexts);
+    const auto wheel = [this](QPoint at, int delta, ulong time, Qt::KeyboardModifiers keys = {}) {
+        QWheelEvent event(at, widget.mapToGlobal(at), {}, {0, delta}, Qt::NoButton, keys, Qt::NoScrollPhase, false);
+        event.setTimestamp(time);
+        QApplication::sendEvent(&widget, &event);
+    };
+    wheel({120, 120}, 120, 1000);
+    wheel({120, 120}, 120, 1300);
+    EXPECT_DOUBLE_EQ(view.pixelToX(120), -2.5) << "the point under the cursor stays";
+    EXPECT_DOUBLE_EQ(view.pixelToY(120), 2.5);
+    EXPECT_NEAR(view.range().xMax - view.range().xMin, 6.4, 1e-12);
+    EXPECT_EQ(view.zoomHistory().size(), 1u) << "two quick notches, one entry";
+    EXPECT_GE(zoomed.count(), 1);
+    wheel({120, 120}, 120, 5000, Qt::ControlModifier);
+    EXPECT_NEAR(view.range().xMax - view.range().xMin, 6.4 / std::pow(1.25, 0.25), 1e-12);
+    EXPECT_EQ(view.zoomHistory().size(), 2u);
+
+    widget.startZoomOut();
+    wheel({120, 120}, -120, 9000);
+    EXPECT_EQ(view.zoomHistory().size(), 2u) << "a zoom mode keeps the wheel out";
+    QTest::mouseDClick(&widget, Qt::LeftButton, {}, QPoint(220, 220));
+    view.reverseZoom();
+    view.reverseZoom();
+    view.reverseZoom();
+    ASSERT_EQ(view.range(), CurveLimits{});
+
+    // A press that trembles by under four pixels is a click: no pan.
+    zoomed.clear();
+    status.clear();
+    drag({120, 120}, {123, 117});
+    EXPECT_EQ(view.range(), CurveLimits{});
+    EXPECT_EQ(zoomed.count(), 0);
+    ASSERT_FALSE(status.isEmpty());
+    EXPECT_EQ(status.first().at(0).value<std::vector<std::string>>().at(0), " x = -2.5000");
+
+    QTest::mousePress(&widget, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&widget, QPoint(110, 100));
+    EXPECT_EQ(widget.cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseMove(&widget, QPoint(140, 140));
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, QPoint(140, 140));
+    EXPECT_EQ(view.range(), (CurveLimits{-6, 4, -4, 6}));
+    EXPECT_EQ(zoomed.count(), 1) << "one gesture, one report";
+    EXPECT_EQ(view.zoomHistory().size(), 1u);
+    EXPECT_EQ(widget.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(GraphWindow, RightClickAsksTheFrameForTheMenu) {
