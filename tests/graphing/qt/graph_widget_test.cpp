@@ -100,39 +100,33 @@ TEST_F(GraphWindow, ZoomRectangleStartedOnTheTextDoesNotDragIt) {
     EXPECT_EQ(view.range(), (CurveLimits{2.75, 5, 2.75, 5}));
 }
 
-TEST_F(GraphWindow, WheelZoomsAboutTheCursorAndPansWithoutTheModes) {
+// The window's part of wheel and pan: event position, timestamp and Ctrl
+// reach the view; the zoom modes keep the wheel; a trembling click still reads
+// out; a pan reports once. The ranges themselves are in the gesture table.
+TEST_F(GraphWindow, WheelAndPanOutsideTheZoomModes) {
     QSignalSpy zoomed(&widget, &GraphWidget::zoomChanged);
     QSignalSpy status(&widget, &GraphWidget::statusTexts);
-    const auto wheel = [this](QPoint at, int delta, ulong time, Qt::KeyboardModifiers keys = {}) {
+    const auto wheel = [this](int delta, ulong time, Qt::KeyboardModifiers keys = {}) {
+        const QPoint at(120, 120);
         QWheelEvent event(at, widget.mapToGlobal(at), {}, {0, delta}, Qt::NoButton, keys, Qt::NoScrollPhase, false);
         event.setTimestamp(time);
         QApplication::sendEvent(&widget, &event);
     };
-    wheel({120, 120}, 120, 1000);
-    wheel({120, 120}, 120, 1300);
+    wheel(120, 1000);
+    wheel(120, 1300, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(view.pixelToX(120), -2.5) << "the point under the cursor stays";
     EXPECT_DOUBLE_EQ(view.pixelToY(120), 2.5);
-    EXPECT_NEAR(view.range().xMax - view.range().xMin, 6.4, 1e-12);
+    EXPECT_NEAR(view.range().xMax - view.range().xMin, 8 / std::pow(1.25, 0.25), 1e-12);
     EXPECT_EQ(view.zoomHistory().size(), 1u) << "two quick notches, one entry";
-    EXPECT_GE(zoomed.count(), 1);
-    wheel({120, 120}, 120, 5000, Qt::ControlModifier);
-    EXPECT_NEAR(view.range().xMax - view.range().xMin, 6.4 / std::pow(1.25, 0.25), 1e-12);
-    EXPECT_EQ(view.zoomHistory().size(), 2u);
-
     widget.startZoomOut();
-    wheel({120, 120}, -120, 9000);
-    EXPECT_EQ(view.zoomHistory().size(), 2u) << "a zoom mode keeps the wheel out";
-    QTest::mouseDClick(&widget, Qt::LeftButton, {}, QPoint(220, 220));
-    view.reverseZoom();
-    view.reverseZoom();
-    view.reverseZoom();
-    ASSERT_EQ(view.range(), CurveLimits{});
+    wheel(-120, 9000);
+    EXPECT_EQ(view.zoomHistory().size(), 1u) << "a zoom mode keeps the wheel out";
+    widget.startZoomIn();
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(100, 100));  // ends the mode
 
-    // A press that trembles by under four pixels is a click: no pan.
     zoomed.clear();
     status.clear();
     drag({120, 120}, {123, 117});
-    EXPECT_EQ(view.range(), CurveLimits{});
     EXPECT_EQ(zoomed.count(), 0);
     ASSERT_FALSE(status.isEmpty());
     EXPECT_EQ(status.first().at(0).value<std::vector<std::string>>().at(0), " x = -2.5000");
@@ -142,9 +136,8 @@ TEST_F(GraphWindow, WheelZoomsAboutTheCursorAndPansWithoutTheModes) {
     EXPECT_EQ(widget.cursor().shape(), Qt::ClosedHandCursor);
     QTest::mouseMove(&widget, QPoint(140, 140));
     QTest::mouseRelease(&widget, Qt::LeftButton, {}, QPoint(140, 140));
-    EXPECT_EQ(view.range(), (CurveLimits{-6, 4, -4, 6}));
     EXPECT_EQ(zoomed.count(), 1) << "one gesture, one report";
-    EXPECT_EQ(view.zoomHistory().size(), 1u);
+    EXPECT_EQ(view.zoomHistory().size(), 2u);
     EXPECT_EQ(widget.cursor().shape(), Qt::ArrowCursor);
 }
 
