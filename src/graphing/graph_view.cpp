@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graphing/graph_axes.h"
+#include "graphing/graph_navigation.h"
 
 namespace orrery {
 
@@ -192,6 +193,60 @@ bool GraphView::reverseZoom() {
     }
     rescaleAll();
     return true;
+}
+
+bool GraphView::gestureLive(bool wheel) const {
+    // Anything else that moved the range or the history since (a zoom, a
+    // reversal, a new document, a new curve) ends the gesture.
+    if (!gesture_ || gesture_->wheel != wheel) return false;
+    if (gesture_->follows.empty()) return range_ == gesture_->start;
+    return zoomHistory_.size() == gesture_->historySize && range_ == gesture_->last &&
+           gesture_->follows.size() == static_cast<std::size_t>(curves_.count());
+}
+
+void GraphView::openGestureEntry() {
+    Gesture& g = *gesture_;
+    if (!g.follows.empty()) return;
+    zoomHistory_.push_back(recordOfStoredLimits());
+    for (const CurveLimits& stored : zoomHistory_.back())
+        g.follows.push_back(stored.xMin <= g.start.xMin + kCoverTolerance &&
+                            stored.xMax >= g.start.xMax - kCoverTolerance);
+    g.historySize = zoomHistory_.size();
+}
+
+void GraphView::navigateTo(const CurveLimits& target) {
+    openGestureEntry();
+    for (std::int32_t i = 0; i < curves_.count(); ++i)
+        if (gesture_->follows[static_cast<std::size_t>(i)]) giveLimits(i, target);
+    range_ = target;
+    gesture_->last = target;
+    rescaleAll();
+}
+
+bool GraphView::wheelZoom(double px, double py, double notches, std::int64_t timestampMs) {
+    const CurveLimits target =
+        zoomedAbout(range_, width_, height_, px, py, std::pow(kWheelZoomFactor, notches));
+    if (!navigable(target)) return false;
+    const bool goesOn = gestureLive(true) && timestampMs >= gesture_->lastTime &&
+                        timestampMs - gesture_->lastTime < kWheelMergeMillis;
+    if (!goesOn) gesture_ = Gesture{true, range_, {}, 0, range_, timestampMs};
+    gesture_->lastTime = timestampMs;
+    navigateTo(target);
+    return true;
+}
+
+void GraphView::beginPan() { gesture_ = Gesture{false, range_, {}, 0, range_, 0}; }
+
+bool GraphView::panBy(double dx, double dy) {
+    if (!gestureLive(false)) return false;
+    const CurveLimits target = pannedBy(gesture_->start, width_, height_, dx, dy);
+    if (!navigable(target)) return false;
+    navigateTo(target);
+    return true;
+}
+
+void GraphView::endPan() {
+    if (gesture_ && !gesture_->wheel) gesture_.reset();
 }
 
 std::int32_t GraphView::textAnchorX() const { return toPixel(width_ * text_.x); }

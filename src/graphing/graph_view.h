@@ -97,6 +97,19 @@ public:
     bool historyEmpty() const { return zoomHistory_.empty(); }
     const std::vector<ZoomRecord>& zoomHistory() const { return zoomHistory_; }
 
+    // Direct navigation outside the zoom modes. Curves whose stored domain
+    // spanned the range when the gesture began follow the range; the others
+    // keep their own limits. Each gesture is one zoom-history entry, pushed
+    // at its first change, so "Reverse last zoom" undoes a whole gesture.
+    // Wheel notches (timestamps in milliseconds, from the events) make one
+    // gesture while they come less than half a second apart. False when the
+    // range could not move (overflow or no resolution left).
+    bool wheelZoom(double px, double py, double notches, std::int64_t timestampMs);
+    // A drag: dx, dy are the whole displacement since beginPan.
+    void beginPan();
+    bool panBy(double dx, double dy);
+    void endPan();
+
     // The graph text and its anchor in window pixels.
     GraphText& text() { return text_; }
     const GraphText& text() const { return text_; }
@@ -124,6 +137,19 @@ private:
     GraphText text_;
     std::vector<ZoomRecord> zoomHistory_;
 
+    struct Gesture {
+        bool wheel = false;
+        CurveLimits start;           // the range when the gesture began
+        std::vector<bool> follows;   // per curve, filled with the history entry
+        std::size_t historySize = 0; // the history's size once the entry is in
+        CurveLimits last;            // the range this gesture left
+        std::int64_t lastTime = 0;
+    };
+    std::optional<Gesture> gesture_;
+
+    bool gestureLive(bool wheel) const;
+    void openGestureEntry();
+    void navigateTo(const CurveLimits& target);
     ZoomRecord recordOfStoredLimits();
     void giveLimits(std::int32_t i, const CurveLimits& limits);
 };

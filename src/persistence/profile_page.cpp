@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "persistence/builtin_profiles.h"
 #include "persistence/profile_name.h"
 
 namespace orrery {
@@ -19,16 +20,22 @@ UserMessage nothingEnteredMessage(ProfileAction action, bool listHasEntries) {
 
 ProfilePage::ProfilePage(SettingsStore& store, GraphSettings& working) : store_(store), working_(working) {
     refill();
-    const int last = working_.profileName.empty() ? -1 : rowOf(working_.profileName);
+    if (working_.profileName.empty()) return;
+    int last = rowOf(working_.profileName);
+    if (last < 0) last = builtInRowOf(working_.profileName);
     if (last >= 0) {
         selected_ = last;
-        name_ = list_[static_cast<std::size_t>(last)];
+        name_ = last < static_cast<int>(list_.size()) ? list_[static_cast<std::size_t>(last)]
+                                                      : builtIns_[static_cast<std::size_t>(last) - list_.size()];
     }
 }
 
 void ProfilePage::refill() {
     list_ = ListProfiles(store_);
     std::sort(list_.begin(), list_.end());
+    builtIns_.clear();
+    for (std::string& name : builtInProfileNames())
+        if (rowOf(name) < 0) builtIns_.push_back(std::move(name));
     selected_ = list_.empty() ? -1 : 0;
 }
 
@@ -38,10 +45,17 @@ int ProfilePage::rowOf(std::string_view name) const {
     return found == list_.end() ? -1 : static_cast<int>(found - list_.begin());
 }
 
+int ProfilePage::builtInRowOf(std::string_view name) const {
+    const auto found = std::find_if(builtIns_.begin(), builtIns_.end(),
+                                    [name](const std::string& entry) { return sameProfileName(entry, name); });
+    return found == builtIns_.end() ? -1 : static_cast<int>(list_.size() + (found - builtIns_.begin()));
+}
+
 void ProfilePage::pick(int row) {
-    if (row < 0 || row >= static_cast<int>(list_.size())) return;
+    const auto stored = static_cast<int>(list_.size());
+    if (row < 0 || row >= stored + static_cast<int>(builtIns_.size())) return;
     selected_ = row;
-    name_ = list_[static_cast<std::size_t>(row)];
+    name_ = row < stored ? list_[static_cast<std::size_t>(row)] : builtIns_[static_cast<std::size_t>(row - stored)];
     working_.profileName = name_;
 }
 
@@ -62,7 +76,13 @@ std::optional<UserMessage> ProfilePage::load() {
     if (name_.empty()) return nothingEnteredMessage(ProfileAction::Load, !list_.empty());
     const std::string name = lowerCaseProfileName(name_);
     const int row = rowOf(name);
-    if (row < 0) return neverSavedMessage(name, ProfileAction::Load);
+    if (row < 0) {
+        const int builtIn = builtInRowOf(name);
+        if (builtIn < 0) return neverSavedMessage(name, ProfileAction::Load);
+        pick(builtIn);
+        applyBuiltInProfile(name_, working_);
+        return std::nullopt;
+    }
     pick(row);
     return LoadProfile(store_, list_[static_cast<std::size_t>(row)], working_);
 }

@@ -26,11 +26,14 @@ public:
     ProfilePage(SettingsStore& store, GraphSettings& working);
 
     const std::vector<std::string>& list() const { return list_; }
-    int selectedRow() const { return selected_; }  // -1 when the list is empty
+    // The looks that come with the program, listed after the stored ones
+    // (rows from list().size() on); one that a stored profile shadows is left out.
+    const std::vector<std::string>& builtIns() const { return builtIns_; }
+    int selectedRow() const { return selected_; }  // -1 when nothing is selected
     const std::string& nameText() const { return name_; }
     void setNameText(std::string text) { name_ = std::move(text); }
 
-    // The user picked a row: its name goes into the name box and becomes the
+    // The user picked a row (a stored or a built-in one): its name goes into the name box and becomes the
     // profile last picked.
     void pick(int row);
 
@@ -45,10 +48,12 @@ public:
 private:
     void refill();
     int rowOf(std::string_view name) const;  // -1 when absent; case is ignored
+    int builtInRowOf(std::string_view name) const;  // a row after the stored ones, or -1
 
     SettingsStore& store_;
     GraphSettings& working_;
     std::vector<std::string> list_;
+    std::vector<std::string> builtIns_;
     int selected_ = -1;
     std::string name_;
     bool resetHappened_ = false;

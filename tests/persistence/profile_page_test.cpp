@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "persistence/memory_settings_store.h"
 #include "persistence/profile_page.h"
 
@@ -80,6 +83,63 @@ TEST(ProfilePage, OpensOnTheProfileLastPickedAndResets) {
     EXPECT_TRUE(other.resetHappened());
     EXPECT_EQ(working.axesType, 1);
     EXPECT_TRUE(working.toolTips);
+}
+
+}  // namespace
+}  // namespace orrery
+
+namespace orrery {
+namespace {
+
+// WCAG contrast ratio of two colours, 1 to 21.
+double contrast(ColorRef a, ColorRef b) {
+    const auto luminance = [](ColorRef c) {
+        const auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(redOf(c)) + 0.7152 * channel(greenOf(c)) + 0.0722 * channel(blueOf(c));
+    };
+    const double la = luminance(a) + 0.05;
+    const double lb = luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
+TEST(ProfilePage, DarkLookIsOfferedBesideTheStoredProfiles) {
+    MemorySettingsStore store;
+    GraphSettings working;
+    working.pointCounts[0] = 77;
+    working.curveColors.resize(12, makeRgb(1, 1, 1));
+    ProfilePage page(store, working);
+    EXPECT_TRUE(page.list().empty()) << "the stored list is the person's own";
+    ASSERT_EQ(page.builtIns(), std::vector<std::string>{"Dark"});
+
+    page.setNameText("DARK");
+    ASSERT_EQ(page.load(), std::nullopt);
+    EXPECT_EQ(page.selectedRow(), 0);
+    EXPECT_EQ(working.profileName, "Dark");
+    EXPECT_EQ(working.pointCounts[0], 77) << "only the colours change";
+    EXPECT_FALSE(store.keyExists("Quorvane Users\\dark")) << "a built-in look is never written";
+    // Dark behind, light in front: every curve, the axes and the labels read.
+    EXPECT_LT(contrast(working.backgroundColor, 0), 1.6);
+    for (ColorRef c : working.curveColors) EXPECT_GE(contrast(c, working.backgroundColor), 4.5) << std::hex << c;
+    for (ColorRef c : {working.axesColor, working.labelColor, working.statsColor, working.originalPointColors[0]})
+        EXPECT_GE(contrast(c, working.backgroundColor), 4.5) << std::hex << c;
+
+    EXPECT_EQ(page.remove(), neverSavedMessage("Dark", ProfileAction::Delete)) << "nothing stored to delete";
+    EXPECT_EQ(ProfilePage(store, working).selectedRow(), 0) << "opens on the look last picked";
+
+    // Saved under the same name, the person's own profile takes its place.
+    working.axesType = 2;
+    page.setNameText("Dark");
+    ASSERT_EQ(page.save(), std::nullopt);
+    EXPECT_EQ(page.list(), std::vector<std::string>{"dark"});
+    EXPECT_TRUE(page.builtIns().empty());
+    GraphSettings other;
+    ProfilePage again(store, other);
+    again.setNameText("dark");
+    ASSERT_EQ(again.load(), std::nullopt);
+    EXPECT_EQ(other.axesType, 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/color_ref.h"
+#include "common/dialog_folders.h"
 #include "common/qt/print_job.h"
 
 class QImage;
@@ -17,6 +18,7 @@ struct FileDialogRequest {
     std::string title;
     std::string filter;  // Qt filter text, entries separated by ";;"
     std::string initialPath;
+    FolderSlot folder = FolderSlot::None;  // which remembered folder it starts in
 };
 
 // The desktop's dialogs and services. The program shows real dialogs;
@@ -40,6 +42,12 @@ public:
     virtual void setClipboardText(const std::string& text) = 0;
     virtual void setClipboardImage(const QImage& image) = 0;
     virtual std::string clipboardText() = 0;
+
+    // The folders the file dialogs last used; the frame keeps them between runs.
+    DialogFolders& folders() { return folders_; }
+
+private:
+    DialogFolders folders_;
 };
 
 }  // namespace orrery

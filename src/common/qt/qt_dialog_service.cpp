@@ -17,17 +17,23 @@ std::optional<std::string> chosen(const QString& path) {
 
 }  // namespace
 
+std::optional<std::string> QtDialogService::remembered(const FileDialogRequest& request,
+                                                       std::optional<std::string> path) {
+    if (path) folders().remember(request.folder, *path);
+    return path;
+}
+
 std::optional<std::string> QtDialogService::openFileName(const FileDialogRequest& request) {
-    return chosen(QFileDialog::getOpenFileName(parent_, QString::fromStdString(request.title),
-                                               QString::fromStdString(request.initialPath),
-                                               QString::fromStdString(request.filter)));
+    const QString start = QString::fromStdString(folders().startPath(request.folder, request.initialPath));
+    return remembered(request, chosen(QFileDialog::getOpenFileName(parent_, QString::fromStdString(request.title),
+                                                                   start, QString::fromStdString(request.filter))));
 }
 
 std::optional<std::string> QtDialogService::saveFileName(const FileDialogRequest& request) {
     // QFileDialog asks before replacing an existing file.
-    return chosen(QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
-                                               QString::fromStdString(request.initialPath),
-                                               QString::fromStdString(request.filter)));
+    const QString start = QString::fromStdString(folders().startPath(request.folder, request.initialPath));
+    return remembered(request, chosen(QFileDialog::getSaveFileName(parent_, QString::fromStdString(request.title),
+                                                                   start, QString::fromStdString(request.filter))));
 }
 
 std::optional<ColorRef> QtDialogService::chooseColor(ColorRef initial) {

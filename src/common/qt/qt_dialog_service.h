@@ -22,6 +22,9 @@ public:
     std::string clipboardText() override;
 
 private:
+    // Notes the folder of a chosen path for the request's dialog.
+    std::optional<std::string> remembered(const FileDialogRequest& request, std::optional<std::string> path);
+
     QWidget* parent_;
 };
 

@@ -1,10 +1,14 @@
 #include "graphing/qt/graph_widget.h"
 
+#include <cstdlib>
+
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
+#include "graphing/graph_navigation.h"
 #include "graphing/graph_status.h"
 #include "graphing/graph_view.h"
 #include "graphing/qt/back_button.h"
@@ -127,6 +131,9 @@ void GraphWidget::mousePressEvent(QMouseEvent* event) {
         lastDrag_ = at;
         view_->text().dragging = true;
         update();
+    } else if (!zoomOutMode_) {
+        pressed_ = true;
+        pressAt_ = at;
     }
     emit statusTexts(coordinateStatus(view_->pixelToX(at.x()), view_->pixelToY(at.y())));
     emit focusReturned();
@@ -145,6 +152,17 @@ void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
         update();
         emit textChanged();
     }
+    if (!pressed_ || !(event->buttons() & Qt::LeftButton)) return;
+    const QPoint moved = at - pressAt_;
+    // A hand that trembles during a click must not move the graph.
+    if (!panning_ && std::abs(moved.x()) < kPanThreshold && std::abs(moved.y()) < kPanThreshold) return;
+    if (!panning_) {
+        panning_ = true;
+        attach();
+        view_->beginPan();
+        setCursor(Qt::ClosedHandCursor);
+    }
+    if (view_->panBy(moved.x(), moved.y())) update();
 }
 
 void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -165,6 +183,13 @@ void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
         view_->text().dragging = false;
         update();
     }
+    pressed_ = false;
+    if (panning_) {
+        panning_ = false;
+        view_->endPan();
+        unsetCursor();
+        emit zoomChanged();
+    }
     emit focusReturned();
 }
 
@@ -179,6 +204,23 @@ void GraphWidget::mouseDoubleClickEvent(QMouseEvent* event) {
         if (view_->zoomHistory().size() != zooms) emit zoomChanged();
     }
     emit focusReturned();
+}
+
+void GraphWidget::wheelEvent(QWheelEvent* event) {
+    // The zoom modes keep the mouse for their one zoom.
+    double notches = event->angleDelta().y() / 120.0;
+    if (zoomInMode_ || zoomOutMode_ || notches == 0) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    if (event->modifiers() & Qt::ControlModifier) notches *= kFineWheelNotches;
+    attach();
+    const QPointF at = event->position();
+    if (view_->wheelZoom(at.x(), at.y(), notches, static_cast<std::int64_t>(event->timestamp()))) {
+        update();
+        emit zoomChanged();
+    }
+    event->accept();
 }
 
 void GraphWidget::contextMenuEvent(QContextMenuEvent* event) {

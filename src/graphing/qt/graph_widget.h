@@ -22,7 +22,8 @@ class GraphView;
 
 // The graph window: shows the picture of the view, reads out clicked
 // coordinates, zooms in by a dragged rectangle and out by a double-click,
-// and lets the graph text be dragged. It reports through signals and never
+// and lets the graph text be dragged. Outside the zoom modes the wheel zooms
+// about the cursor and a drag of the graph pans it. It reports through signals and never
 // shows a message itself; the frame lays out the status texts and menus.
 class GraphWidget : public QWidget {
     Q_OBJECT
@@ -83,6 +84,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -105,6 +107,9 @@ private:
     QPoint bandStart_;
     QPoint bandEnd_;
     QPoint lastDrag_;
+    bool pressed_ = false;  // a left press that may become a pan
+    bool panning_ = false;
+    QPoint pressAt_;
 };
 
 }  // namespace orrery

@@ -40,12 +40,26 @@ ProfilesPage::ProfilesPage(SettingsStore& store, GraphSettings& working, Message
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Load, save, reset or delete profile."), this), 0, 0, 1, 2);
     grid->addWidget(list_, 1, 0);
-    grid->addLayout(buttons, 1, 1);
+    grid->addLayout(buttons, 1, 1, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Built-in looks"), this), 2, 0);
+    builtInList_ = new QListWidget(this);
+    builtInList_->setObjectName(QStringLiteral("builtInList"));
+    builtInList_->setMaximumHeight(builtInList_->fontMetrics().height() * 4);
+    grid->addWidget(builtInList_, 3, 0);
 
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0) return;
         page_.pick(row);
         name_->setText(QString::fromStdString(page_.nameText()));
+        const QSignalBlocker block(builtInList_);
+        builtInList_->setCurrentRow(-1);
+    });
+    connect(builtInList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0) return;
+        page_.pick(static_cast<int>(page_.list().size()) + row);
+        name_->setText(QString::fromStdString(page_.nameText()));
+        const QSignalBlocker block(list_);
+        list_->setCurrentRow(-1);
     });
     connect(name_, &QLineEdit::textEdited, this,
             [this](const QString& text) { page_.setNameText(text.toStdString()); });
@@ -62,6 +76,13 @@ void ProfilesPage::showList() {
     const QSignalBlocker block(list_);
     list_->clear();
     for (const std::string& entry : page_.list()) list_->addItem(QString::fromStdString(entry));
+    // The looks that come with the program, in a list of their own beside
+    // the person's profiles; rows after the stored ones on the page.
+    const QSignalBlocker blockBuiltIns(builtInList_);
+    builtInList_->clear();
+    for (const std::string& entry : page_.builtIns()) builtInList_->addItem(QString::fromStdString(entry));
+    const int stored = static_cast<int>(page_.list().size());
+    builtInList_->setCurrentRow(page_.selectedRow() >= stored ? page_.selectedRow() - stored : -1);
     list_->setCurrentRow(page_.selectedRow());
     name_->setText(QString::fromStdString(page_.nameText()));
 }

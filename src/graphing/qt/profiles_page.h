@@ -45,6 +45,7 @@ private:
     ProfilePage page_;
     MessageService& messages_;
     QListWidget* list_ = nullptr;
+    QListWidget* builtInList_ = nullptr;  // the looks that come with the program
     QLineEdit* name_ = nullptr;
 };
 

@@ -36,7 +36,7 @@ class KeyButton : public QAbstractButton {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        paintKeyFace(p, QRectF(rect()), keyIndex_, isDown() || held_);
+        paintKeyFace(p, QRectF(rect()), keyIndex_, isDown() || held_, faceToneOf(palette()));
     }
 
   private:
@@ -165,7 +165,7 @@ void CalculatorFace::resizeEvent(QResizeEvent* event) {
 
 void CalculatorFace::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QColor body = keyFaceBodyColor();
+    const QColor body = keyFaceBodyColor(faceToneOf(palette()));
     QLinearGradient gradient(0, 0, 0, height());
     gradient.setColorAt(0, body.lighter(112));
     gradient.setColorAt(1, body.darker(110));

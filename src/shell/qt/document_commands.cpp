@@ -73,7 +73,7 @@ bool DocumentCommands::saveThroughDialog() {
         }
         initial = std::get<std::string>(forced);
     }
-    const auto chosen = dialogs_.saveFileName({"Save As", kDocumentFilter, initial});
+    const auto chosen = dialogs_.saveFileName({"Save As", kDocumentFilter, initial, FolderSlot::Save});
     if (!chosen) return false;
     return writeDocument(withDefaultExtension(*chosen));
 }
@@ -132,7 +132,7 @@ bool DocumentCommands::offerToSaveBeforeReplacing() {
 
 void DocumentCommands::open() {
     if (!offerToSaveBeforeReplacing()) return;
-    const auto chosen = dialogs_.openFileName({"Open", kDocumentFilter, ""});
+    const auto chosen = dialogs_.openFileName({"Open", kDocumentFilter, "", FolderSlot::Open});
     if (!chosen) return;
     const std::string problem = CheckExtension(*chosen, documentExtensions(), FileCheckMode::Open);
     if (!problem.empty()) {

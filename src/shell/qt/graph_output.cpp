@@ -48,7 +48,7 @@ void GraphOutput::run(int command) {
 }
 
 bool GraphOutput::exportPicture() {
-    const auto chosen = dialogs_.saveFileName({"Export", exportDialogFilter(), ""});
+    const auto chosen = dialogs_.saveFileName({"Export", exportDialogFilter(), "", FolderSlot::Export});
     if (!chosen) return false;
     if (const auto problem = checkExportPath(*chosen)) {
         messages_.show(*problem);

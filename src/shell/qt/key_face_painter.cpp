@@ -5,8 +5,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QString>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "expression/key_table.h"
@@ -136,31 +138,43 @@ struct KeyStyle {
     bool bold = false;
 };
 
-KeyStyle styleOf(int keyIndex) {
+// Keys with colours of their own, which read on either face.
+std::optional<KeyStyle> ownStyleOf(int keyIndex) {
     switch (keyIndex) {
         case key::kSecondFunction:
-            return {QColor(0xF0, 0xA2, 0x2E), QColor(0x2B, 0x1A, 0x00), true};
+            return KeyStyle{QColor(0xF0, 0xA2, 0x2E), QColor(0x2B, 0x1A, 0x00), true};
         case key::kReset:
-            return {QColor(0xD6, 0x4A, 0x45), Qt::white, true};
+            return KeyStyle{QColor(0xD6, 0x4A, 0x45), Qt::white, true};
         case key::kLastCurve:
         case key::kNextCurve:
-            return {QColor(0x55, 0x62, 0x74), Qt::white, true};
+            return KeyStyle{QColor(0x55, 0x62, 0x74), Qt::white, true};
         case key::kBack:
-            return {QColor(0x7A, 0x84, 0x93), Qt::white, true};
+            return KeyStyle{QColor(0x7A, 0x84, 0x93), Qt::white, true};
         case key::kSketch:
-            return {QColor(0x2E, 0x9D, 0x5E), Qt::white, true};
+            return KeyStyle{QColor(0x2E, 0x9D, 0x5E), Qt::white, true};
         default:
-            break;
+            return std::nullopt;
     }
-    if (keyIndex < 0 || keyIndex >= kKeyCount) return {QColor(0xF4, 0xF5, 0xF7), Qt::black};
+}
+
+// The other keys are tinted by their group: light keys with dark notation by
+// day, dark keys with light notation on a dark face, in the same three tints.
+KeyStyle styleOf(int keyIndex, FaceTone tone) {
+    if (const std::optional<KeyStyle> own = ownStyleOf(keyIndex)) return *own;
+    const bool dark = tone == FaceTone::Dark;
+    if (keyIndex < 0 || keyIndex >= kKeyCount)
+        return dark ? KeyStyle{QColor(0x4A, 0x50, 0x5A), Qt::white} : KeyStyle{QColor(0xF4, 0xF5, 0xF7), Qt::black};
     switch (keyAt(keyIndex).keyClass) {
         case KeyClass::Number:
-            return {QColor(0xF5, 0xF6, 0xF8), QColor(0x1F, 0x29, 0x37)};
+            return dark ? KeyStyle{QColor(0x4A, 0x50, 0x5A), QColor(0xF3, 0xF4, 0xF6)}
+                        : KeyStyle{QColor(0xF5, 0xF6, 0xF8), QColor(0x1F, 0x29, 0x37)};
         case KeyClass::Operator:
         case KeyClass::Bracket:
-            return {QColor(0xD5, 0xE4, 0xF5), QColor(0x17, 0x3A, 0x64)};
+            return dark ? KeyStyle{QColor(0x2C, 0x4A, 0x6E), QColor(0xD8, 0xE8, 0xFA)}
+                        : KeyStyle{QColor(0xD5, 0xE4, 0xF5), QColor(0x17, 0x3A, 0x64)};
         case KeyClass::Function:
-            return {QColor(0xDE, 0xDC, 0xF1), QColor(0x2D, 0x24, 0x63)};
+            return dark ? KeyStyle{QColor(0x46, 0x3C, 0x74), QColor(0xE8, 0xE4, 0xFF)}
+                        : KeyStyle{QColor(0xDE, 0xDC, 0xF1), QColor(0x2D, 0x24, 0x63)};
         case KeyClass::Control:
             break;
     }
@@ -262,16 +276,22 @@ void drawLabel(QPainter& p, int keyIndex, const QRectF& body, const QColor& colo
 
 }  // namespace
 
-QColor keyFaceBodyColor() {
-    return QColor(0x2A, 0x2F, 0x37);
+FaceTone faceToneOf(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness()
+               ? FaceTone::Dark
+               : FaceTone::Light;
 }
 
-void paintKeyFace(QPainter& p, const QRectF& rect, int keyIndex, bool pressed) {
+QColor keyFaceBodyColor(FaceTone tone) {
+    return tone == FaceTone::Dark ? QColor(0x16, 0x18, 0x1C) : QColor(0x2A, 0x2F, 0x37);
+}
+
+void paintKeyFace(QPainter& p, const QRectF& rect, int keyIndex, bool pressed, FaceTone tone) {
     if (rect.width() < 2 || rect.height() < 2) return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const KeyStyle style = styleOf(keyIndex);
+    const KeyStyle style = styleOf(keyIndex, tone);
     const double inset = std::min(1.0, rect.height() / 20);
     QRectF body = rect.adjusted(inset, inset, -inset, -2 * inset - 1);
     const double radius = std::min(body.width(), body.height()) * 0.2;

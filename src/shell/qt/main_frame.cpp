@@ -98,6 +98,8 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
     if (const QScreen* screen = QApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size());
     resize(size);
+    restoreSession();
+    menus_->setSplitScreenItem(settings_.splitScreen);
     Layout();
     showGraphStatus();
 }
@@ -449,6 +451,7 @@ void MainFrame::saveBetweenRuns() {
     SaveRecentFiles(store_, documents_->recent().paths());
     SaveGraphTextStyle(store_, view_.text());
     SaveGraphTextPosition(store_, view_.text());
+    saveSession();
     store_.flush();
 }
 

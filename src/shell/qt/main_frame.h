@@ -128,6 +128,8 @@ private:
     void report(const UserMessage& message);
     bool showIfAny(const std::optional<UserMessage>& message);
     void saveBetweenRuns();
+    void restoreSession();  // frame_session.cpp
+    void saveSession();
     int statusHeight() const;
 };
 

@@ -386,6 +386,24 @@ TEST_F(AppearanceTest, ProfileSavedFromTheSheetLoadsTheSameInANewRun) {
     EXPECT_EQ(messages.captions(), std::vector<std::string>{"Nothing to Delete!"});
 }
 
+TEST_F(AppearanceTest, DarkLookIsPickedFromItsOwnListAndApplied) {
+    AppearanceSheet& sheet = open(command::kOpenProfile);
+    auto* builtIns = find<QListWidget>(&sheet, "builtInList");
+    ASSERT_EQ(builtIns->count(), 1);
+    EXPECT_EQ(builtIns->item(0)->text(), "Dark");
+    EXPECT_EQ(find<QListWidget>(&sheet, "profileList")->count(), 0) << "the person's list holds their own only";
+    builtIns->setCurrentRow(0);
+    EXPECT_EQ(find<QLineEdit>(&sheet, "nameEdit")->text(), "Dark");
+    click(&sheet, "loadButton");
+    click(&sheet, "okButton");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(settings.backgroundColor, makeRgb(0x1E, 0x22, 0x28));
+    EXPECT_EQ(settings.labelColor, makeRgb(0xE6, 0xE8, 0xEB));
+    // The picture follows: the background is dark.
+    const QImage image = widget.picture(200, 200);
+    EXPECT_EQ(QColor(image.pixel(100, 5)), QColor(0x1E, 0x22, 0x28));
+}
+
 TEST_F(AppearanceTest, ResetBecomesLiveWhenTheProfilesPageIsLeft) {
     settings.toolTips = false;
     settings.splitScreen = false;

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "graph_fixture.h"
 #include "graphing/graph_status.h"
@@ -42,13 +44,13 @@ TEST_F(GraphWindow, ZoomInModeServesOneZoomAndMarksTheWorkChanged) {
     EXPECT_TRUE(settings.modified);
     EXPECT_EQ(view.curves().current().limits, (CurveLimits{0, 5, 0, 5}));
 
-    drag({220, 220}, {420, 20});  // the mode is over: an ordinary drag
-    EXPECT_EQ(view.range(), (CurveLimits{0, 5, 0, 5}));
+    drag({220, 220}, {420, 20});  // the mode is over: an ordinary drag pans
+    EXPECT_EQ(view.range(), (CurveLimits{-2.5, 2.5, -2.5, 2.5}));
 
     widget.startZoomIn();
     QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_FALSE(widget.zoomInMode()) << "a click without a drag ends the mode";
-    EXPECT_EQ(zoomed.count(), 1) << "and zooms nothing";
+    EXPECT_EQ(zoomed.count(), 2) << "the pan counted, and the click zooms nothing";
 }
 
 TEST_F(GraphWindow, StartingOneZoomModeEndsTheOther) {
@@ -96,6 +98,47 @@ TEST_F(GraphWindow, ZoomRectangleStartedOnTheTextDoesNotDragIt) {
     EXPECT_DOUBLE_EQ(view.text().x, 0.75);
     EXPECT_DOUBLE_EQ(view.text().y, 0.25);
     EXPECT_EQ(view.range(), (CurveLimits{2.75, 5, 2.75, 5}));
+}
+
+// The window's part of wheel and pan: event position, timestamp and Ctrl
+// reach the view; the zoom modes keep the wheel; a trembling click still reads
+// out; a pan reports once. The ranges themselves are in the gesture table.
+TEST_F(GraphWindow, WheelAndPanOutsideTheZoomModes) {
+    QSignalSpy zoomed(&widget, &GraphWidget::zoomChanged);
+    QSignalSpy status(&widget, &GraphWidget::statusTexts);
+    const auto wheel = [this](int delta, ulong time, Qt::KeyboardModifiers keys = {}) {
+        const QPoint at(120, 120);
+        QWheelEvent event(at, widget.mapToGlobal(at), {}, {0, delta}, Qt::NoButton, keys, Qt::NoScrollPhase, false);
+        event.setTimestamp(time);
+        QApplication::sendEvent(&widget, &event);
+    };
+    wheel(120, 1000);
+    wheel(120, 1300, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(view.pixelToX(120), -2.5) << "the point under the cursor stays";
+    EXPECT_DOUBLE_EQ(view.pixelToY(120), 2.5);
+    EXPECT_NEAR(view.range().xMax - view.range().xMin, 8 / std::pow(1.25, 0.25), 1e-12);
+    EXPECT_EQ(view.zoomHistory().size(), 1u) << "two quick notches, one entry";
+    widget.startZoomOut();
+    wheel(-120, 9000);
+    EXPECT_EQ(view.zoomHistory().size(), 1u) << "a zoom mode keeps the wheel out";
+    widget.startZoomIn();
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(100, 100));  // ends the mode
+
+    zoomed.clear();
+    status.clear();
+    drag({120, 120}, {123, 117});
+    EXPECT_EQ(zoomed.count(), 0);
+    ASSERT_FALSE(status.isEmpty());
+    EXPECT_EQ(status.first().at(0).value<std::vector<std::string>>().at(0), " x = -2.5000");
+
+    QTest::mousePress(&widget, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(&widget, QPoint(110, 100));
+    EXPECT_EQ(widget.cursor().shape(), Qt::ClosedHandCursor);
+    QTest::mouseMove(&widget, QPoint(140, 140));
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, QPoint(140, 140));
+    EXPECT_EQ(zoomed.count(), 1) << "one gesture, one report";
+    EXPECT_EQ(view.zoomHistory().size(), 2u);
+    EXPECT_EQ(widget.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(GraphWindow, RightClickAsksTheFrameForTheMenu) {

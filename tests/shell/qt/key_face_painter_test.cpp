@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <set>
 
 #include "calculator_face_fixture.h"
@@ -12,11 +13,11 @@
 namespace orrery {
 namespace {
 
-QImage keyImage(int keyIndex, QSize size, bool pressed) {
+QImage keyImage(int keyIndex, QSize size, bool pressed, FaceTone tone = FaceTone::Light) {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(keyFaceBodyColor());
+    image.fill(keyFaceBodyColor(tone));
     QPainter p(&image);
-    paintKeyFace(p, QRectF(QPointF(0, 0), QSizeF(size)), keyIndex, pressed);
+    paintKeyFace(p, QRectF(QPointF(0, 0), QSizeF(size)), keyIndex, pressed, tone);
     return image;
 }
 
@@ -59,6 +60,36 @@ TEST(KeyFacePainterTest, APressedKeyIsDarker) {
         const QColor up = keyColorOf(keyImage(keyIndex, QSize(60, 40), false));
         const QColor down = keyColorOf(keyImage(keyIndex, QSize(60, 40), true));
         EXPECT_LT(down.lightness(), up.lightness()) << keyIndex;
+    }
+}
+
+// On a dark desktop the digit, operator and function keys turn dark with
+// light notation; the keys with colours of their own keep them.
+TEST(KeyFacePainterTest, DarkPaletteGivesDarkKeysWithLightNotation) {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE));
+    QPalette light;
+    light.setColor(QPalette::Window, QColor(0xEF, 0xEF, 0xEF));
+    light.setColor(QPalette::WindowText, Qt::black);
+    ASSERT_EQ(faceToneOf(dark), FaceTone::Dark);
+    ASSERT_EQ(faceToneOf(light), FaceTone::Light);
+
+    const QColor body = keyFaceBodyColor(FaceTone::Dark);
+    for (int keyIndex = 0; keyIndex < kKeyCount; ++keyIndex) {
+        SCOPED_TRACE("key " + std::to_string(keyIndex));
+        const QImage byNight = keyImage(keyIndex, QSize(60, 40), false, FaceTone::Dark);
+        const QColor key = keyColorOf(byNight);
+        const QColor dayKey = keyColorOf(keyImage(keyIndex, QSize(60, 40), false));
+        EXPECT_TRUE(far(key, body, 60)) << "every key stands out from the face";
+        if (keyAt(keyIndex).keyClass == KeyClass::Control) {
+            EXPECT_EQ(key, dayKey) << "a key of its own colour keeps it";
+            continue;
+        }
+        EXPECT_LT(key.lightness(), 100) << "by day " << dayKey.lightness();
+        const int lightInk = testing::countPixels(
+            byNight, [&](const QColor& c) { return c.lightness() > key.lightness() + 100; });
+        EXPECT_GE(lightInk, 4) << "light notation";
     }
 }
 
