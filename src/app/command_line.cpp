@@ -83,6 +83,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (!line.at) return failure("--at needs a number, not '" + *text + "'");
         } else if (arg == "--degrees") {
             line.degrees = true;
+        } else if (arg == "--explain") {
+            line.explain = true;
         } else if (arg == "--export") {
             std::optional<std::string> path = value();
             if (!path) return failure("--export needs a picture file name");
@@ -115,6 +117,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
     if ((line.at || line.degrees) && !evalGiven) return failure("--at and --degrees need --eval");
     if (line.degrees && !line.at) return failure("--degrees needs --at");
+    if (line.explain && (!evalGiven || line.at)) return failure("--explain needs --eval without --at");
     if (exportOptionGiven && !exportGiven) return failure("--size, --range and --curve need --export");
     if (evalGiven && exportGiven) return failure("--eval and --export cannot be combined");
     if (evalGiven) {
@@ -133,7 +136,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string usageText() {
     return "Usage: orrery [FILE.qpl]\n"
-           "       orrery --eval TEXT [--at X [--degrees]]\n"
+           "       orrery --eval TEXT [--at X [--degrees] | --explain]\n"
            "       orrery --export OUT [--size WxH] [--range XMIN XMAX YMIN YMAX]\n"
            "              (DOCUMENT.qpl | --curve TEXT [--curve TEXT ...])\n"
            "\n"
@@ -144,6 +147,8 @@ std::string usageText() {
            "                    value display shows (TEXT \"-\" reads standard input)\n"
            "  --at X            instead, print the curve's value at x = X\n"
            "  --degrees         X is in degrees\n"
+           "  --explain         instead, print how each curve was read, fully bracketed\n"
+           "                    (3sinx prints 3·sin(x))\n"
            "  --export OUT      draw the document's graph, or the --curve texts (one curve\n"
            "                    each, typed as on the keyboard), into the picture OUT;\n"
            "                    its extension picks the format: bmp, gif, jpeg, png, svg, pdf\n"
@@ -168,7 +173,7 @@ int runCommandLine(const CommandLine& line, std::istream& input, std::ostream& o
         case CommandLine::Mode::Eval: {
             const std::string text = line.evalText == "-" ? readAll(input) : line.evalText;
             return line.at ? evaluateAtCommand(text, *line.at, line.degrees, out, err)
-                           : evalCommand(text, out, err);
+                           : evalCommand(text, out, err, line.explain);
         }
         case CommandLine::Mode::Gui:
         case CommandLine::Mode::Export: break;

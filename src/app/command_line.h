@@ -16,6 +16,7 @@ struct CommandLine {
     std::string evalText;       // --eval TEXT ("-" reads standard input)
     std::optional<double> at;   // --at X
     bool degrees = false;       // --degrees
+    bool explain = false;       // --explain
     std::vector<std::string> files;  // documents to open
     ExportRequest exportRequest;  // --export OUT [--size WxH] [--range ...] (DOCUMENT | --curve TEXT...)
     std::string error;          // for Mode::Error
