@@ -102,6 +102,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             }
         } else if (arg == "--degrees") {
             line.degrees = true;
+        } else if (arg == "--explain") {
+            line.explain = true;
         } else if (arg == "--export") {
             std::optional<std::string> path = value();
             if (!path) return failure("--export needs a picture file name");
@@ -138,6 +140,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         if (!evalGiven) return failure("--zeros, --extrema and --table need --eval");
         if (line.at) return failure("--at cannot be combined with --zeros, --extrema or --table");
     }
+    if (line.explain && (!evalGiven || line.at || line.analysis.kind != AnalysisRequest::Kind::None))
+        return failure("--explain needs --eval without --at, --zeros, --extrema or --table");
     if (exportOptionGiven && !exportGiven) return failure("--size, --range and --curve need --export");
     if (evalGiven && exportGiven) return failure("--eval and --export cannot be combined");
     if (evalGiven) {
@@ -156,7 +160,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 
 std::string usageText() {
     return "Usage: orrery [FILE.qpl]\n"
-           "       orrery --eval TEXT [--at X [--degrees]]\n"
+           "       orrery --eval TEXT [--at X [--degrees] | --explain]\n"
            "       orrery --eval TEXT (--zeros XMIN XMAX | --extrema XMIN XMAX |\n"
            "                          --table XSTART STEP COUNT)\n"
            "       orrery --export OUT [--size WxH] [--range XMIN XMAX YMIN YMAX]\n"
@@ -174,6 +178,8 @@ std::string usageText() {
            "  --extrema XMIN XMAX   instead, print every local minimum and maximum\n"
            "  --table XSTART STEP COUNT   instead, print x and the curve's value for\n"
            "                    COUNT values of x (up to 100000); undefined rows are left out\n"
+           "  --explain         instead, print how each curve was read, fully bracketed\n"
+           "                    (3sinx prints 3·sin(x))\n"
            "  --export OUT      draw the document's graph, or the --curve texts (one curve\n"
            "                    each, typed as on the keyboard), into the picture OUT;\n"
            "                    its extension picks the format: bmp, gif, jpeg, png, svg, pdf\n"
@@ -200,7 +206,7 @@ int runCommandLine(const CommandLine& line, std::istream& input, std::ostream& o
             if (line.analysis.kind != AnalysisRequest::Kind::None)
                 return analysisCommand(text, line.analysis, out, err);
             return line.at ? evaluateAtCommand(text, *line.at, line.degrees, out, err)
-                           : evalCommand(text, out, err);
+                           : evalCommand(text, out, err, line.explain);
         }
         case CommandLine::Mode::Gui:
         case CommandLine::Mode::Export: break;

@@ -18,6 +18,7 @@ struct CommandLine {
     std::optional<double> at;   // --at X
     bool degrees = false;       // --degrees
     AnalysisRequest analysis;   // --zeros, --extrema or --table
+    bool explain = false;       // --explain
     std::vector<std::string> files;  // documents to open
     ExportRequest exportRequest;  // --export OUT [--size WxH] [--range ...] (DOCUMENT | --curve TEXT...)
     std::string error;          // for Mode::Error

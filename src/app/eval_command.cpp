@@ -6,6 +6,7 @@
 
 #include "common/c_numeric.h"
 #include "expression/curve_evaluation.h"
+#include "expression/input_reading.h"
 #include "expression/number_format.h"
 #include "expression/typing.h"
 
@@ -34,7 +35,7 @@ std::string valueDisplayText(const CompiledExpression& program) {
 
 }  // namespace
 
-int evalCommand(const std::string& text, std::ostream& out, std::ostream& err) {
+int evalCommand(const std::string& text, std::ostream& out, std::ostream& err, bool explain) {
     // Like a compiler, the first message ends the run and nothing is printed.
     std::optional<UserMessage> first;
     std::ostringstream shown;
@@ -42,6 +43,14 @@ int evalCommand(const std::string& text, std::ostream& out, std::ostream& err) {
         if (first) return;
         if (tokens.empty()) {  // nothing to draw: the display keeps its empty text
             shown << '\n';
+            return;
+        }
+        if (explain) {
+            InputReading reading = readInput(tokens, ExpressionContext{});
+            if (reading.message)
+                first = *reading.message;
+            else
+                shown << reading.text << '\n';
             return;
         }
         PreparedExpression prepared = prepareExpression(tokens, ExpressionContext{});

@@ -17,7 +17,8 @@ using Elements = std::vector<Element>;
 
 class GraphBuilder {
 public:
-    explicit GraphBuilder(bool assumeFiniteX) : assumeFiniteX_(assumeFiniteX) {
+    GraphBuilder(bool assumeFiniteX, bool foldConstants)
+        : assumeFiniteX_(assumeFiniteX), fold_(foldConstants) {
         x_ = add(ExprNode{Kind::X});
     }
 
@@ -93,8 +94,11 @@ private:
     [[gnu::noinline]] std::optional<int> split(const Elements& elements, std::size_t at,
                                                int level) {
         const auto middle = elements.begin() + static_cast<std::ptrdiff_t>(at);
-        int left = constant(0.0);
-        if (at > 0) {
+        int left = -1;
+        if (at == 0) {
+            left = constant(0.0);
+            nodes_[static_cast<std::size_t>(left)].implied = true;
+        } else {
             std::optional<int> l = reduce(Elements(elements.begin(), middle));
             if (!l) return std::nullopt;
             left = *l;
@@ -146,11 +150,11 @@ private:
     int constant(double v) { return add(ExprNode{Kind::Const, {}, {}, v}); }
 
     int operation(Operation op, int a, int b) {
-        if (isConst(a) && isConst(b)) return constant(applyOperator(op, valueOf(a), valueOf(b)));
+        if (fold_ && isConst(a) && isConst(b)) return constant(applyOperator(op, valueOf(a), valueOf(b)));
         return add(ExprNode{Kind::Op, op, {}, 0.0, a, b});
     }
     int func(FunctionKind f, int a) {
-        if (isConst(a)) return constant(applyFunction(f, valueOf(a)));
+        if (fold_ && isConst(a)) return constant(applyFunction(f, valueOf(a)));
         return add(ExprNode{Kind::Func, {}, f, 0.0, a});
     }
     int posInf(int a) {
@@ -189,6 +193,7 @@ private:
     }
 
     bool assumeFiniteX_;
+    bool fold_;
     int x_ = -1;
     std::vector<ExprNode> nodes_;
 };
@@ -196,8 +201,8 @@ private:
 }  // namespace
 
 std::optional<ExpressionGraph> buildExpressionGraph(const ParseItemList& items,
-                                                    bool assumeFiniteX) {
-    GraphBuilder builder(assumeFiniteX);
+                                                    bool assumeFiniteX, bool foldConstants) {
+    GraphBuilder builder(assumeFiniteX, foldConstants);
     std::optional<int> root = builder.build(items);
     if (!root) return std::nullopt;
     return ExpressionGraph{builder.takeNodes(), *root};

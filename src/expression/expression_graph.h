@@ -20,6 +20,7 @@ struct ExprNode {
     double value = 0.0;
     int a = -1;  // operand nodes
     int b = -1;
+    bool implied = false;  // the 0 standing for the missing left operand of a leading sign
 };
 
 struct ExpressionGraph {
@@ -28,8 +29,11 @@ struct ExpressionGraph {
 };
 
 // nullopt when the brackets do not pair up. assumeFiniteX lets the tests that
-// only an infinite or NaN x can pass fold away.
+// only an infinite or NaN x can pass fold away. Without foldConstants every
+// number and operation stays a node of its own, so the tree shows how the
+// list was read (the reading of the input is printed from it).
 std::optional<ExpressionGraph> buildExpressionGraph(const ParseItemList& items,
-                                                    bool assumeFiniteX);
+                                                    bool assumeFiniteX,
+                                                    bool foldConstants = true);
 
 }  // namespace orrery

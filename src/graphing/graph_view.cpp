@@ -301,18 +301,19 @@ GraphDocument GraphView::document() const {
 }
 
 void GraphView::loadDocument(GraphDocument document) {
+    restore(std::move(document));
+    // Files do not keep the cursor: typing goes on at the end of each expression.
+    for (Curve& curve : curves_.curves()) curve.cursor = static_cast<std::int32_t>(curve.tokens.size());
+    // Zooms of the previous document mean nothing to this one.
+    zoomHistory_.clear();
+}
+
+void GraphView::restore(GraphDocument document) {
     range_ = document.range;
     text_ = std::move(document.text);
     text_.dragging = false;
     curves_.replace(std::move(document.curves), document.currentIndex);
-    for (std::int32_t i = 0; i < curves_.count(); ++i) {
-        Curve& curve = curves_.at(i);
-        curve.index = i;
-        // Files do not keep the cursor: typing goes on at the end of each expression.
-        curve.cursor = static_cast<std::int32_t>(curve.tokens.size());
-    }
-    // Zooms of the previous document mean nothing to this one.
-    zoomHistory_.clear();
+    for (std::int32_t i = 0; i < curves_.count(); ++i) curves_.at(i).index = i;
     rescaleAll();
 }
 

@@ -124,6 +124,9 @@ public:
     // Documents: the view's part of a file, and taking over a whole one.
     GraphDocument document() const;
     void loadDocument(GraphDocument document);
+    // An earlier state of this document (Undo): unlike a file, it keeps the
+    // cursors and the zoom history.
+    void restore(GraphDocument document);
 
 private:
     GraphSettings* settings_;

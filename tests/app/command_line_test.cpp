@@ -67,6 +67,18 @@ TEST(EvalCommand, MessagesGoToStandardErrorWithTheirCaption) {
     }
 }
 
+TEST(EvalCommand, ExplainPrintsEachSketchedCurveAsItWasReadOrTheFirstMessage) {
+    EXPECT_EQ(run({"--eval", "3sinx", "--explain"}).out, "3·sin(x)\n");
+    // Typing goes on in the same curve after Enter, as on the calculator.
+    EXPECT_EQ(run({"--eval", "sin3x+1\r2*-3", "--explain"}).out, "sin(3·x) + 1\nsin(3·x) + 12·(−3)\n");
+    const Outcome refused = run({"--eval", "sinx\r2+", "--explain"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, run({"--eval", "2+"}).err);
+    EXPECT_EQ(run({"--eval", "x", "--at", "1", "--explain"}).status, 2);
+    EXPECT_EQ(run({"--explain"}).status, 2);
+}
+
 TEST(EvalCommand, ReadsStandardInputWithoutItsFinalNewline) {
     EXPECT_EQ(run({"--eval", "-"}, "2*-3\n").out, "-6\n");
     EXPECT_EQ(run({"--eval", "-"}, "1/4\r\n").out, "0.250000000000000\n");

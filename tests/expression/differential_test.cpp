@@ -9,6 +9,8 @@
 
 #include "expression/compiled_expression.h"
 #include "expression/curve_evaluation.h"
+#include "expression/input_reading.h"
+#include "expression_keys.h"
 #include "expression/reduction_engine.h"
 
 namespace orrery {
@@ -159,6 +161,72 @@ TEST(Differential, CompiledProgramsMatchTheReferenceEngine) {
         if (n % 100 == 0) compare(keys, items, grid, sampleCurve(context, program));
     }
     EXPECT_GT(accepted, 40000);
+}
+
+// The reading typed back on the keyboard: ASCII for the signs, keys by name
+// where no character types them. A root sign after an operand is x_root_y,
+// elsewhere the square root; "1/(" is the reciprocal key (a quotient reads ÷).
+std::string typedBack(const std::string& reading) {
+    static const std::vector<std::pair<std::string, std::string>> kSubstitutes{
+        {"·", "*"}, {"÷", "/"}, {"−", "-"}, {"π", "p"}, {"²", "{square}"}, {"³", "{cube}"},
+        {"∛", "{croot}"}, {"exp", "{e_x}"}, {"1/(", "{reciprocal}("}};
+    std::string typed;
+    for (std::size_t i = 0; i < reading.size();) {
+        if (reading.compare(i, 3, "√") == 0) {
+            const char last = typed.empty() ? ' ' : typed.back();
+            const bool afterOperand = std::isalnum(static_cast<unsigned char>(last)) || last == ')' ||
+                                      typed.ends_with("{square}") || typed.ends_with("{cube}");
+            typed += afterOperand ? "{x_root_y}" : "{sqrt}";
+            i += 3;
+            continue;
+        }
+        bool substituted = false;
+        for (const auto& [from, to] : kSubstitutes) {
+            if (reading.compare(i, from.size(), from) == 0) {
+                typed += to;
+                i += from.size();
+                substituted = true;
+                break;
+            }
+        }
+        if (!substituted) typed += reading[i++];
+    }
+    return typed;
+}
+
+TEST(Differential, TheReadingTypedBackGivesTheSameValues) {
+    const std::vector<double> xs{-4.75, -2.2, -1, -0.3, 0.2, 0.7, 1, 1.9, 3.3, 4.9};
+    const ExpressionContext context;
+    KeySequences sequences(19);
+    int compared = 0;
+    int failures = 0;
+    for (int n = 0; n < 20000 && failures < 10; ++n) {
+        const std::vector<ExpressionToken> keys = sequences.next();
+        const PreparedExpression original = prepareExpression(keys, context);
+        if (!original.program) continue;
+        const InputReading reading = readInput(keys, context);
+        ASSERT_FALSE(reading.message) << describe(keys);
+        const std::string typed = typedBack(reading.text);
+        const PreparedExpression again = prepareExpression(testing::keysFor(typed), context);
+        if (!again.program) {
+            ADD_FAILURE() << describe(keys) << "reads " << reading.text << ", refused when typed back: "
+                          << again.message->text;
+            ++failures;
+            continue;
+        }
+        ++compared;
+        for (double x : xs) {
+            const double a = original.program->evaluate(x);
+            const double b = again.program->evaluate(x);
+            // 10^( types back as a power: only its markers differ.
+            if (sameBits(a, b) || (isNoValue(a) && isNoValue(b))) continue;
+            ADD_FAILURE() << describe(keys) << "reads " << reading.text << ": at x = " << x
+                          << " " << a << " against " << b;
+            ++failures;
+            break;
+        }
+    }
+    EXPECT_GT(compared, 5000);
 }
 
 }  // namespace

@@ -1,25 +1,29 @@
 #include "shell/qt/calculator_face.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 
 #include "common/qt/message_service.h"
 #include "graphing/graph_view.h"
 #include "shell/command_ids.h"
+#include "shell/key_words.h"
 #include "shell/qt/key_face_painter.h"
 #include "shell/qt/symbol_display.h"
 #include "shell/qt/value_display.h"
 
 namespace orrery {
 
-// One key of the face, drawn by the key painter. It never takes the keyboard
-// focus: typing always goes to the main window.
+// One key of the face, drawn by the key painter. A click leaves the
+// keyboard with the main window; Tab reaches the keys for those who work
+// without a mouse: the arrows move between them, Space or Enter presses one,
+// and whatever else is typed goes on to the main window as always.
 class KeyButton : public QAbstractButton {
   public:
-    KeyButton(int id, QWidget* parent) : QAbstractButton(parent), keyIndex_(id) {
+    KeyButton(int id, QWidget* parent) : QAbstractButton(parent), id_(id), keyIndex_(id) {
         setObjectName(QStringLiteral("key%1").arg(id));
-        setFocusPolicy(Qt::NoFocus);
+        setFocusPolicy(Qt::TabFocus);
     }
     void setKeyIndex(int keyIndex) {
         if (keyIndex == keyIndex_) return;
@@ -37,9 +41,51 @@ class KeyButton : public QAbstractButton {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         paintKeyFace(p, QRectF(rect()), keyIndex_, isDown() || held_, faceToneOf(palette()));
+        if (hasFocus()) {
+            p.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+            p.drawRect(rect().adjusted(2, 2, -3, -3));
+        }
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        std::optional<FaceDirection> direction;
+        switch (event->key()) {
+            case Qt::Key_Left: direction = FaceDirection::Left; break;
+            case Qt::Key_Right: direction = FaceDirection::Right; break;
+            case Qt::Key_Up: direction = FaceDirection::Up; break;
+            case Qt::Key_Down: direction = FaceDirection::Down; break;
+            case Qt::Key_Space:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                if (event->modifiers() & ~Qt::KeypadModifier) break;
+                click();
+                return;
+            default: break;
+        }
+        if (direction && !(event->modifiers() & ~Qt::KeypadModifier)) {
+            const QString next = QStringLiteral("key%1").arg(neighbourButton(id_, *direction));
+            if (auto* key = parentWidget()->findChild<QWidget*>(next, Qt::FindDirectChildrenOnly))
+                key->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        event->ignore();  // on to the main window
+    }
+
+    void keyReleaseEvent(QKeyEvent* event) override { event->ignore(); }
+
+    // Only Tab brings the focus here: when the window is activated or a
+    // dialog closes, the keyboard stays with the main window, where Enter
+    // sketches.
+    void focusInEvent(QFocusEvent* event) override {
+        if (event->reason() != Qt::TabFocusReason && event->reason() != Qt::BacktabFocusReason) {
+            window()->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        QAbstractButton::focusInEvent(event);
     }
 
   private:
+    int id_;
     int keyIndex_;
     bool held_ = false;
 };
@@ -97,13 +143,17 @@ void CalculatorFace::showMessage(const std::optional<UserMessage>& message) {
 }
 
 void CalculatorFace::onButtonClicked(int id) {
+    // A key pressed from the keyboard keeps the focus, so the next arrow
+    // starts from it.
+    const bool fromKeyboard = buttons_[static_cast<std::size_t>(id)]->hasFocus();
     if (id < key::kReset) {
         showMessage(input_.pressButton(id));
         refreshDisplays();
     } else {
         emit commandRequested(commandOfControlKey(id));
     }
-    emit focusReturned();
+    emit keyPressed();
+    if (!fromKeyboard) emit focusReturned();
 }
 
 void CalculatorFace::refreshDisplays() {
@@ -144,6 +194,9 @@ void CalculatorFace::updateKeys() {
         button->setKeyIndex(keyIndex);
         button->setToolTip(toolTipsOn_ ? QString::fromStdString(keyAt(keyIndex).tooltip)
                                        : QString());
+        const KeyWords words = keyWords(keyIndex);
+        button->setAccessibleName(QString::fromStdString(words.name));
+        button->setAccessibleDescription(QString::fromStdString(words.description));
     }
     buttons_[key::kSecondFunction]->setHeld(second);
     update();

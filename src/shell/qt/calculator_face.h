@@ -48,6 +48,7 @@ class CalculatorFace : public QWidget {
 
   signals:
     void commandRequested(int id);
+    void keyPressed();  // after a key of the face has done its work
     void focusReturned();
     void resultAvailable(bool available);
 

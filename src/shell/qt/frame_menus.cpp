@@ -40,6 +40,9 @@ std::vector<Accelerator> acceleratorTable() {
         {QKeySequence(Qt::Key_PageDown), kLastCurve},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), kAnalysis},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), kTableOfValues},
+        // Ctrl+Z zooms here, so Undo and Redo take keys no other command uses.
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), kUndo},
+        {QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace), kRedo},
     };
     for (int n = 1; n <= 9; ++n)
         table.push_back({QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_0 + n)), kRecentFirst + n});
@@ -59,10 +62,13 @@ FrameMenus::FrameMenus(QMainWindow& frame, std::function<void(int)> dispatch,
                               {kPrint, "&Print\tCtrl+P", true}});
     file_->addSeparator();
     addItem(file_, {kExit, "E&xit\tCtrl+X", true});
-    addMenu("&Edit", {{kCopyGraph, "&Copy Graph to Clipboard\tCtrl+C", true},
-                      {kCopyResult, "Cop&y Result to Clipboard\tCtrl+W", true},
-                      {kPasteResult, "&Paste Result\tCtrl+V", true},
-                      {kPasteText, "Paste &Text\tCtrl+Shift+V", true}});
+    QMenu* edit = addMenu("&Edit", {{kCopyGraph, "&Copy Graph to Clipboard\tCtrl+C", true},
+                                    {kCopyResult, "Cop&y Result to Clipboard\tCtrl+W", true},
+                                    {kPasteResult, "&Paste Result\tCtrl+V", true},
+                                    {kPasteText, "Paste &Text\tCtrl+Shift+V", true}});
+    edit->addSeparator();
+    addItem(edit, {kUndo, "&Undo\tAlt+Backspace", false});
+    addItem(edit, {kRedo, "&Redo\tShift+Alt+Backspace", false});
     customize_ = addMenu("C&ustomize", {{kDomainsRange, "&Curve Domains/Range\tCtrl+M", true},
                                         {kCurveLook, "Curve &Look\tCtrl+L", true},
                                         {kGraphText, "&Graph Text\tCtrl+G", true},

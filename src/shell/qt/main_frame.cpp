@@ -77,14 +77,22 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
 
     connect(face_, &CalculatorFace::commandRequested, this, [this](int id) { HandleCommand(id); });
     connect(face_, &CalculatorFace::focusReturned, this, &MainFrame::takeFocus);
+    connect(face_, &CalculatorFace::keyPressed, this, &MainFrame::recordEdit);
     connect(face_, &CalculatorFace::resultAvailable, this,
             [this](bool available) { SetMenuState(available ? 15 : 14); });
     connect(graph_, &GraphWidget::statusTexts, status_, &FrameStatusBar::showTexts);
     connect(graph_, &GraphWidget::contextMenuRequested, this, &MainFrame::showGraphOptions);
     connect(graph_, &GraphWidget::zoomChanged, this, [this] {
         if (!view_.historyEmpty()) SetMenuState(9);
+        rebaseHistory();  // zooms have Reverse Last Zoom of their own
     });
-    connect(graph_, &GraphWidget::focusReturned, this, &MainFrame::takeFocus);
+    connect(graph_, &GraphWidget::textChanged, this, [this] {
+        if (!view_.text().dragging) recordEdit();  // a drag is one step, when it ends
+    });
+    connect(graph_, &GraphWidget::focusReturned, this, [this] {
+        takeFocus();
+        recordEdit();  // a graph text drag has ended
+    });
     connect(graph_, &GraphWidget::backToCalculator, this,
             [this] { HandleCommand(command::kBackToCalculator); });
     connect(graph_, &GraphWidget::painted, face_, &CalculatorFace::refreshDisplays);
@@ -102,6 +110,7 @@ MainFrame::MainFrame(SettingsStore& store, MessageService& messages, DialogServi
     menus_->setSplitScreenItem(settings_.splitScreen);
     Layout();
     showGraphStatus();
+    startHistory();
 }
 
 MainFrame::~MainFrame() {
@@ -181,7 +190,7 @@ constexpr int kFrameCommands[] = {
     command::kExit,         command::kGraphText,      command::kToolTips,    command::kRestoreDefaults,
     command::kSplitScreen,  command::kZoomIn,         command::kZoomOut,     command::kReverseZoom,
     command::kBackToCalculator, command::kNextCurve,  command::kLastCurve,   command::kBack,
-    command::kSketch,       command::kReset};
+    command::kSketch,       command::kReset,          command::kUndo,        command::kRedo};
 
 }  // namespace
 
@@ -207,6 +216,7 @@ void MainFrame::settingsChanged() {
     Layout();
     refreshAll();
     for (const auto& module : modules_) module->settingsChanged();
+    recordEdit();  // an appearance dialog's Apply
 }
 
 bool MainFrame::typeOne(char32_t c) {
@@ -231,6 +241,12 @@ bool MainFrame::typeCharacters(const std::u32string& text) {
 }
 
 int MainFrame::HandleCommand(int command) {
+    const int result = dispatchCommand(command);
+    recordEdit();
+    return result;
+}
+
+int MainFrame::dispatchCommand(int command) {
     using namespace command;
     switch (command) {
         case kNew: documents_->newDocument(); return 0;
@@ -254,6 +270,8 @@ int MainFrame::HandleCommand(int command) {
             return 0;
         case kSketch: sketch(); return 0;
         case kReset: resetCalculator(); return 0;
+        case kUndo: undoEdit(false); return 0;
+        case kRedo: undoEdit(true); return 0;
         default: break;
     }
     if (command > kRecentFirst && command <= kRecentLast) {
@@ -334,6 +352,7 @@ void MainFrame::restoreDefaults() {
 
 void MainFrame::reverseZoom() {
     view_.reverseZoom();
+    rebaseHistory();
     if (view_.historyEmpty()) menus_->setEnabled(command::kReverseZoom, false);
     graph_->update();
 }
@@ -376,6 +395,7 @@ void MainFrame::showOpenedDocument() {
     showGraphStatus();
     for (const UserMessage& message : graph_->sketch()) report(message);
     face_->refreshDisplays();
+    startHistory();
 }
 
 void MainFrame::showNewDocument() {
@@ -383,6 +403,7 @@ void MainFrame::showNewDocument() {
     input_.clear();
     showGraphStatus();
     refreshAll();
+    startHistory();
 }
 
 void MainFrame::openFromCommandLine(const std::string& path) {
@@ -410,6 +431,7 @@ void MainFrame::keyPressEvent(QKeyEvent* event) {
     }
     if (cursor) {
         face_->cursorKey(*cursor);
+        recordEdit();  // Delete
         return;
     }
     const QString text = event->text();
@@ -419,6 +441,7 @@ void MainFrame::keyPressEvent(QKeyEvent* event) {
     }
     // Like the keyboard of old, every character is typed even after a message.
     for (const char32_t c : text.toUcs4()) typeOne(c);
+    recordEdit();
 }
 
 void MainFrame::contextMenuEvent(QContextMenuEvent* event) {

@@ -10,6 +10,7 @@
 #include "graphing/graph_settings.h"
 #include "graphing/graph_view.h"
 #include "shell/calculator_input.h"
+#include "shell/edit_history.h"
 #include "shell/qt/document_commands.h"
 
 namespace orrery {
@@ -64,13 +65,19 @@ public:
     void showHelp(const std::string& section) override;
     void runCommand(int command) override { HandleCommand(command); }
     void setMenuState(int code) override { SetMenuState(code); }
-    void redrawAll() override { refreshAll(); }
+    void redrawAll() override {
+        refreshAll();
+        recordEdit();
+    }
     void settingsChanged() override;
     bool typeCharacters(const std::u32string& text) override;
     bool resolvePendingInput() override;
 
     // The subsystem module that answers a command, or nullptr.
     CommandModule* moduleFor(int command) const;
+
+    // Every change to the curves and the graph can be undone.
+    const EditHistory& history() const { return history_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +94,7 @@ private:
     GraphSettings settings_;
     GraphView view_;
     CalculatorInput input_;
+    EditHistory history_;
 
     QWidget* client_ = nullptr;
     CalculatorFace* face_ = nullptr;
@@ -107,6 +115,12 @@ private:
 
     void createModules();
     bool isAvailable(int command) const;
+    int dispatchCommand(int command);
+    // The edit history (frame_history.cpp).
+    void startHistory();
+    void recordEdit();
+    void rebaseHistory();
+    void undoEdit(bool redo);
     bool typeOne(char32_t c);
     void sketch();
     void nextCurve();

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <map>
 
+#include "expression/input_reading.h"
 #include "graphing/graph_view.h"
 #include "shell/calculator_input.h"
+#include "shell/qt/symbol_display_accessible.h"
 
 namespace orrery {
 namespace {
@@ -44,6 +46,7 @@ SymbolDisplay::SymbolDisplay(CalculatorInput& input, GraphView& view, QWidget* p
     setObjectName(QStringLiteral("symbolDisplay"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
+    SymbolDisplayAccessible::install();
     relayout();
 }
 
@@ -76,9 +79,51 @@ void SymbolDisplay::relayout() {
         SymbolLayout(std::move(entries), advances, width(), metrics.averageCharWidth(), cursor);
 }
 
+SymbolDisplay::ExpressionText SymbolDisplay::expressionText() const {
+    ExpressionText out;
+    const Curve& curve = view_.curves().current();
+    for (std::size_t i = 0; i < curve.tokens.size(); ++i) {
+        const ExpressionToken& token = curve.tokens[i];
+        const bool inNumber = i > 0 && token.keyClass == KeyClass::Number &&
+                              curve.tokens[i - 1].keyClass == KeyClass::Number &&
+                              token.index != key::kPi && token.index != key::kE &&
+                              curve.tokens[i - 1].index != key::kPi && curve.tokens[i - 1].index != key::kE;
+        if (i > 0 && !inNumber) out.text += QLatin1Char(' ');
+        if (static_cast<int>(i) == curve.cursor) out.cursor = static_cast<int>(out.text.size());
+        out.text += QString::fromStdString(textForm(token));
+    }
+    if (curve.cursor >= static_cast<int>(curve.tokens.size())) out.cursor = static_cast<int>(out.text.size());
+    return out;
+}
+
 void SymbolDisplay::refresh() {
     relayout();
     update();
+    setAccessibleName(QStringLiteral("Expression of curve %1").arg(view_.curves().currentIndex() + 1));
+    showReading();
+}
+
+void SymbolDisplay::showReading() {
+    // Once the curves are drawn, the tooltip tells how the current one was
+    // read, from the same items the drawing evaluates. Every repaint of the
+    // graph refreshes this display, so the reading is only made again when
+    // the keys differ.
+    const Curve& curve = view_.curves().current();
+    std::vector<int> keys;
+    if (view_.curvesShown()) {
+        keys.push_back(view_.curves().currentIndex());
+        for (const ExpressionToken& token : curve.tokens) keys.push_back(token.index);
+    }
+    if (keys == readKeys_) return;
+    readKeys_ = std::move(keys);
+    QString reading;
+    if (view_.curvesShown() && !curve.tokens.empty()) {
+        ExpressionContext context;
+        context.curveIndex = view_.curves().currentIndex();
+        const InputReading read = readInput(curve.tokens, context);
+        if (!read.message) reading = QStringLiteral("Read as: ") + QString::fromStdString(read.text);
+    }
+    setToolTip(reading);
 }
 
 void SymbolDisplay::resizeEvent(QResizeEvent* event) {

@@ -28,6 +28,15 @@ class SymbolDisplay : public QWidget {
     // The vertical centre of visible row 0 or 1.
     int rowCentre(int row) const;
 
+    // The expression as plain text for assistive technology: the keys'
+    // text forms, a space between keys except inside a number, and the
+    // character offset of the cursor.
+    struct ExpressionText {
+        QString text;
+        int cursor = 0;
+    };
+    ExpressionText expressionText() const;
+
   signals:
     void focusReturned();
 
@@ -38,10 +47,12 @@ class SymbolDisplay : public QWidget {
 
   private:
     void relayout();
+    void showReading();
 
     CalculatorInput& input_;
     GraphView& view_;
     SymbolLayout layout_;
+    std::vector<int> readKeys_;  // the curve and keys the tooltip's reading is of
 };
 
 }  // namespace orrery
