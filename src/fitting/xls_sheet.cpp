@@ -1,22 +1,17 @@
-// Legacy .xls workbooks (BIFF5 and BIFF8): libgsf opens the compound
-// document, and the cell records of the sheet are read here. Every number
-// is the one the file stores, so a date keeps its time and its day count
-// in the file's own calendar, and a formula gives its stored result.
-#include <gsf/gsf-infile-msole.h>
-#include <gsf/gsf-infile.h>
-#include <gsf/gsf-input-memory.h>
-#include <gsf/gsf-utils.h>
-#include <strings.h>
-
+// Legacy .xls workbooks (BIFF5 and BIFF8): the cell records of a sheet in
+// the workbook stream of the compound document. Every number is the one the
+// file stores, so a date keeps its time and its day count in the file's own
+// calendar, and a formula gives its stored result.
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/utf8.h"
-#include "fitting/gsf_library.h"
+#include "fitting/compound_document.h"
 #include "fitting/range_reader.h"
 #include "fitting/sheet_cells.h"
 
@@ -331,31 +326,11 @@ void readSheet(std::string_view stream, const Globals& globals, std::uint32_t of
 }
 
 // The workbook stream of the compound document: "Workbook" in BIFF8, "Book"
-// before; some writers spell them in capitals.
+// before; some writers spell them in capitals. Files written for both kinds
+// of reader hold both, and the newer is the better.
 std::optional<std::string> workbookStream(const std::string& content) {
-    initialiseGsf();
-    GsfInput* memory = gsf_input_memory_new(reinterpret_cast<const guint8*>(content.data()),
-                                            static_cast<gsf_off_t>(content.size()), FALSE);
-    if (!memory) return std::nullopt;
-    GsfInfile* ole = gsf_infile_msole_new(memory, nullptr);
-    g_object_unref(memory);
-    if (!ole) return std::nullopt;
-    std::optional<std::string> bytes;
-    for (int i = 0; i < gsf_infile_num_children(ole) && !bytes; ++i) {
-        const std::string name =
-            gsf_infile_name_by_index(ole, i) ? gsf_infile_name_by_index(ole, i) : "";
-        if (strcasecmp(name.c_str(), "Workbook") != 0 && strcasecmp(name.c_str(), "Book") != 0)
-            continue;
-        GsfInput* stream = gsf_infile_child_by_index(ole, i);
-        if (!stream) continue;
-        std::string data(static_cast<std::size_t>(gsf_input_size(stream)), '\0');
-        if (data.empty() ||
-            gsf_input_read(stream, data.size(), reinterpret_cast<guint8*>(data.data())))
-            bytes = std::move(data);
-        g_object_unref(stream);
-    }
-    g_object_unref(ole);
-    return bytes;
+    if (std::optional<std::string> stream = compoundStream(content, "Workbook")) return stream;
+    return compoundStream(content, "Book");
 }
 
 }  // namespace
