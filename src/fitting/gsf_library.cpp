@@ -17,7 +17,7 @@ QuietGsfLog::QuietGsfLog() {
         static_cast<GLogLevelFlags>(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION);
     // libgsf logs under no domain too, and damaged time stamps reach GLib.
     for (const char* domain :
-         {static_cast<const char*>(nullptr), "libgsf", "libgsf:msole", "libgsf:zip", "libgsf:open_pkg", "XML", "GLib"})
+         {static_cast<const char*>(nullptr), "libgsf", "libgsf:zip", "libgsf:open_pkg", "XML", "GLib"})
         handlers_.emplace_back(domain, g_log_set_handler(domain, levels, quiet, nullptr));
     // Its zip and XML readers also print some complaints outright.
     const auto quietPrint = [](const gchar*) {};
