@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,19 +15,23 @@ struct XmlAttribute {
 };
 
 // One XML part of a workbook package, read as a stream of element starts,
-// element ends and text, so a large sheet is never held as a tree. Built on
-// libxml2; no external entity or DTD is ever loaded.
+// element ends and text, so a large sheet is never held as a tree. The
+// parser is our own and checks what a workbook's parts need: tags that
+// nest and match, quoted attributes, the predefined and numeric character
+// references, namespaces, and UTF-8 without control characters. A document
+// type declaration makes the part unreadable, so no entity is ever expanded.
 class XmlStream {
   public:
     enum class Node { Start, End, Text };
     // Told how many bytes of the part have been read, and of how many.
     using Progress = std::function<void(std::size_t done, std::size_t total)>;
+    // Fills the buffer with up to `size` further bytes of the part: how many
+    // it wrote, 0 at the end of the part, nothing when it cannot be read.
+    using Source = std::function<std::optional<std::size_t>(char* buffer, std::size_t size)>;
 
-    // Takes a reference to a GsfInput (passed as void* to keep GLib out of
-    // this header) and reads it from its start. When `keepAttributesOf`
-    // names elements, only theirs have attributes(): copying the others'
-    // would cost a large sheet's read much of its time.
-    XmlStream(void* gsfInput, Progress progress, std::vector<std::string> keepAttributesOf = {});
+    // When `keepAttributesOf` names elements, only theirs have attributes():
+    // decoding the others' would cost a large sheet's read much of its time.
+    explicit XmlStream(Source source, std::vector<std::string> keepAttributesOf = {});
     ~XmlStream();
     XmlStream(const XmlStream&) = delete;
     XmlStream& operator=(const XmlStream&) = delete;

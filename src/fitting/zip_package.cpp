@@ -6,6 +6,8 @@
 #include <gsf/gsf-open-pkg-utils.h>
 #include <gsf/gsf-utils.h>
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -43,7 +45,22 @@ PackagePart& PackagePart::operator=(PackagePart&& other) noexcept {
 std::unique_ptr<XmlStream> PackagePart::xml(XmlStream::Progress progress,
                                             std::vector<std::string> keepAttributesOf) const {
     if (!input_) return nullptr;
-    return std::make_unique<XmlStream>(input_, std::move(progress), std::move(keepAttributesOf));
+    GsfInput* input = GSF_INPUT(input_);
+    gsf_input_seek(input, 0, G_SEEK_SET);
+    const std::shared_ptr<GsfInput> held(GSF_INPUT(g_object_ref(input)), [](GsfInput* i) { g_object_unref(i); });
+    XmlStream::Source source = [held, progress = std::move(progress)](
+                                   char* buffer, std::size_t size) -> std::optional<std::size_t> {
+        GsfInput* part = held.get();
+        const auto count = static_cast<std::size_t>(
+            std::clamp<gsf_off_t>(gsf_input_remaining(part), 0, static_cast<gsf_off_t>(size)));
+        // Cleared first: on a damaged zip entry libgsf may report bytes it never wrote.
+        std::memset(buffer, 0, count);
+        if (count > 0 && !gsf_input_read(part, count, reinterpret_cast<guint8*>(buffer))) return std::nullopt;
+        if (progress)
+            progress(static_cast<std::size_t>(gsf_input_tell(part)), static_cast<std::size_t>(gsf_input_size(part)));
+        return count;
+    };
+    return std::make_unique<XmlStream>(std::move(source), std::move(keepAttributesOf));
 }
 
 PackagePart ZipPackage::part(const std::string& path) const {

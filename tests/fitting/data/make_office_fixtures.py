@@ -185,7 +185,7 @@ CSV_OPTIONS = "44,34,76,1,,1033,false,true,true,false,false"
 def main():
     ensure_office()
     big = "--big" in sys.argv
-    folder = sys.argv[sys.argv.index("--big") + 1] if big else HERE
+    folder = os.path.abspath(sys.argv[sys.argv.index("--big") + 1]) if big else HERE
     os.makedirs(folder, exist_ok=True)
     profile = tempfile.mkdtemp(prefix="orrery-office-")
     process, desktop = start_office(profile)
