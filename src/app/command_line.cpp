@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <iterator>
@@ -156,6 +157,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         line.mode = CommandLine::Mode::Export;
     }
     return line;
+}
+
+std::vector<std::string> documentsLeft(const std::vector<std::string>& documents,
+                                       std::vector<std::string> remaining) {
+    std::vector<std::string> kept;
+    for (const std::string& document : documents) {
+        const auto found = std::find(remaining.begin(), remaining.end(), document);
+        if (found == remaining.end()) continue;
+        remaining.erase(found);
+        kept.push_back(document);
+    }
+    return kept;
 }
 
 std::string usageText() {

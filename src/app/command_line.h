@@ -26,6 +26,12 @@ struct CommandLine {
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
+// The documents still named once the toolkit has taken its own options
+// (such as "-style fusion") out of the arguments: each document is kept as
+// often as it remains among them.
+std::vector<std::string> documentsLeft(const std::vector<std::string>& documents,
+                                       std::vector<std::string> remaining);
+
 std::string usageText();
 
 // Runs the window-free modes; returns the exit status. `input` is read for "--eval -".

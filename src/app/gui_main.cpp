@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/command_line.h"
 #include "common/qt/qt_dialog_service.h"
 #include "common/qt/qt_message_service.h"
 #include "persistence/qt/qsettings_store.h"
@@ -26,7 +27,7 @@ bool isSet(const char* name) {
 
 }  // namespace
 
-int runWindows(int argc, char** argv, const std::vector<std::string>& documents) {
+int runWindows(int argc, char** argv, std::vector<std::string> documents) {
     // Without a display Qt would abort; say so plainly instead.
     if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM")) {
         std::cerr << "orrery: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
@@ -34,6 +35,8 @@ int runWindows(int argc, char** argv, const std::vector<std::string>& documents)
         return 1;
     }
     QApplication app(argc, argv);
+    // Qt has taken its own options out of the arguments; they are no documents.
+    documents = documentsLeft(documents, std::vector<std::string>(argv + 1, argv + argc));
     // Numbers in text are always read and written the C way, whatever the
     // desktop's language.
     std::setlocale(LC_NUMERIC, "C");

@@ -132,6 +132,22 @@ TEST(CommandLine, OptionsAndTheirMistakes) {
     EXPECT_EQ(*parseCommandLine({"--eval", "x", "--at", "inf"}).at, INFINITY);
 }
 
+TEST(CommandLine, OptionsTheToolkitTookAreNoDocuments) {
+    using Names = std::vector<std::string>;
+    struct Case {
+        Names arguments, leftByToolkit, documents;
+    };
+    const Case cases[] = {
+        {{"-style", "fusion", "a.qpl"}, {"a.qpl"}, {"a.qpl"}},
+        {{"-stylesheet", "x.qss"}, {}, {}},
+        {{"-style", "a.qpl", "a.qpl"}, {"a.qpl"}, {"a.qpl"}},
+        {{"a.qpl", "-unknown"}, {"a.qpl", "-unknown"}, {"a.qpl", "-unknown"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(documentsLeft(parseCommandLine(c.arguments).files, c.leftByToolkit), c.documents)
+            << c.arguments.front();
+}
+
 TEST(CommandLine, ExportTakesOnePictureOfADocumentOrOfCurves) {
     const CommandLine curves = parseCommandLine(
         {"--export", "out.png", "--size", "1200x900", "--curve", "3sinx", "--range", "-1", "2", "-3", "4.5",
