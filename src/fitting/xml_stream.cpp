@@ -1,5 +1,6 @@
 #include "fitting/xml_stream.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdint>
@@ -160,16 +161,19 @@ struct XmlStream::Reader {
     std::vector<std::pair<std::size_t, std::size_t>> spans;  // of each value in `values`
 
     // Reads another chunk behind what is left; false at the end or on a fault.
+    // A construct longer than a chunk asks for as much again as it has, so
+    // however long it grows it is scanned only a few times over.
     bool more() {
         if (exhausted || broken) return false;
         buffer.erase(0, at);
-        checked -= at;
+        checked = checked > at ? checked - at : 0;
         at = 0;
         if (buffer.size() > kLongestConstruct) return fail();
         const std::size_t kept = buffer.size();
-        buffer.resize(kept + kChunk);
-        const std::optional<std::size_t> read = source(buffer.data() + kept, kChunk);
-        if (!read || *read > kChunk) return fail();
+        const std::size_t wanted = std::max(kChunk, std::min(kept, kLongestConstruct + 1 - kept));
+        buffer.resize(kept + wanted);
+        const std::optional<std::size_t> read = source(buffer.data() + kept, wanted);
+        if (!read || *read > wanted) return fail();
         buffer.resize(kept + *read);
         exhausted = *read == 0;
         if (!checkEncoding()) return fail();

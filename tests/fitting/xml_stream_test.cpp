@@ -107,6 +107,18 @@ TEST(XmlStream, RefusesWhatIsNotWellFormed) {
     EXPECT_TRUE(unreadable.failed());
 }
 
+// Read as a zip entry gives it: as much as is asked for.
+TEST(XmlStream, ALongTextIsReadWholeButOneBeyondSixtyFourMegabytesIsRefused) {
+    for (const std::size_t length : {std::size_t{10} << 20, std::size_t{65} << 20}) {
+        XmlStream xml(sourceOf("<a>" + std::string(length, 'x') + "</a>", length));
+        std::size_t read = 0;
+        while (xml.next())
+            if (xml.node() == XmlStream::Node::Text) read += xml.value().size();
+        EXPECT_EQ(xml.failed(), length > (std::size_t{64} << 20)) << length;
+        EXPECT_EQ(read, xml.failed() ? 0 : length) << length;
+    }
+}
+
 TEST(XmlStream, KeepsAttributesOnlyOfTheElementsAskedFor) {
     XmlStream xml(sourceOf("<a x='1'><c r='A1'><v>2</v></c></a>", 1 << 16), {"c"});
     EXPECT_EQ(render(xml), "Sa Sc[r=A1] Sv T'2' Ev Ec Ea");
