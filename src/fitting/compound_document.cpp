@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/little_endian.h"
+
 namespace orrery {
 namespace {
 
@@ -22,17 +24,14 @@ constexpr std::string_view kSignature{"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8};
 
 enum EntryType : unsigned char { kStream = 2, kRoot = 5 };
 
+// A number cut short by the end of the data reads as "no entry", which
+// every chain and tree walk treats as its end.
 std::uint32_t u32(std::string_view data, std::size_t at) {
-    if (at + 4 > data.size()) return kNoEntry;
-    std::uint32_t value = 0;
-    for (std::size_t i = 4; i-- > 0;) value = value << 8 | static_cast<unsigned char>(data[at + i]);
-    return value;
+    return static_cast<std::uint32_t>(littleEndianAt(data, at, 4).value_or(kNoEntry));
 }
 
 std::uint16_t u16(std::string_view data, std::size_t at) {
-    if (at + 2 > data.size()) return 0;
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(data[at]) |
-                                      static_cast<unsigned char>(data[at + 1]) << 8);
+    return static_cast<std::uint16_t>(littleEndianAt(data, at, 2).value_or(0));
 }
 
 struct Entry {

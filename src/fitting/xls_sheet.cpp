@@ -2,6 +2,7 @@
 // the workbook stream of the compound document. Every number is the one the
 // file stores, so a date keeps its time and its day count in the file's own
 // calendar, and a formula gives its stored result.
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/little_endian.h"
 #include "common/utf8.h"
 #include "fitting/compound_document.h"
 #include "fitting/range_reader.h"
@@ -36,23 +38,17 @@ enum Record : std::uint16_t {
     kBof = 0x0809,
 };
 
+// Fields of a record; one cut short by the record's end reads as zero.
 std::uint16_t u16(std::string_view data, std::size_t at) {
-    if (at + 2 > data.size()) return 0;
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(data[at]) |
-                                      static_cast<unsigned char>(data[at + 1]) << 8);
+    return static_cast<std::uint16_t>(littleEndianAt(data, at, 2).value_or(0));
 }
 
 std::uint32_t u32(std::string_view data, std::size_t at) {
-    return static_cast<std::uint32_t>(u16(data, at)) | static_cast<std::uint32_t>(u16(data, at + 2))
-                                                           << 16;
+    return static_cast<std::uint32_t>(littleEndianAt(data, at, 4).value_or(0));
 }
 
 double f64(std::string_view data, std::size_t at) {
-    const std::uint64_t bits = static_cast<std::uint64_t>(u32(data, at)) |
-                               static_cast<std::uint64_t>(u32(data, at + 4)) << 32;
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
+    return std::bit_cast<double>(littleEndianAt(data, at, 8).value_or(0));
 }
 
 // The packed number of RK records: a 30-bit integer or the top 30 bits of

@@ -79,12 +79,13 @@ bool appendReference(std::string_view body, std::string& out) {
     return true;
 }
 
-// Character data as the document means it: references replaced, line ends
-// made "\n", and in an attribute value every blank made a space.
-bool decode(std::string_view raw, bool attribute, std::string& out) {
+// Character data as the document means it: references replaced (not in a
+// CDATA section), line ends made "\n", and in an attribute value every blank
+// made a space.
+bool decode(std::string_view raw, bool attribute, std::string& out, bool references = true) {
     for (std::size_t i = 0; i < raw.size(); ++i) {
         const char c = raw[i];
-        if (c == '&') {
+        if (c == '&' && references) {
             const std::size_t end = raw.find(';', i);
             if (end == std::string_view::npos || !appendReference(raw.substr(i + 1, end - i - 1), out)) return false;
             i = end;
@@ -266,14 +267,7 @@ struct XmlStream::Reader {
             return true;
         }
         decodedText.clear();
-        if (decodeReferences) {
-            if (!decode(raw, false, decodedText)) return false;
-        } else {
-            for (std::size_t i = 0; i < raw.size(); ++i) {
-                if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
-                decodedText += raw[i] == '\r' ? '\n' : raw[i];
-            }
-        }
+        if (!decode(raw, false, decodedText, decodeReferences)) return false;
         text = decodedText;
         return true;
     }

@@ -2,13 +2,14 @@
 
 #include <bit>
 
+#include "common/little_endian.h"
+
 namespace orrery {
 
 std::optional<std::uint64_t> ByteReader::littleEndian(std::size_t n) {
-    if (remaining() < n) return std::nullopt;
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < n; ++i) value |= static_cast<std::uint64_t>(data_[pos_ + i]) << (8 * i);
-    pos_ += n;
+    const auto value =
+        littleEndianAt(std::string_view(reinterpret_cast<const char*>(data_.data()), data_.size()), pos_, n);
+    if (value) pos_ += n;
     return value;
 }
 
