@@ -6,6 +6,17 @@ file(MAKE_DIRECTORY ${ORRERY_TEST_HOME}/config ${ORRERY_TEST_HOME}/data)
 
 include(GoogleTest)
 
+# orrery_add_qt_library(NAME SOURCES ... LIBRARIES ...)
+# A static library of windows and dialogs, run through moc, whose headers
+# are included from src/.
+function(orrery_add_qt_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})
+endfunction()
+
 # orrery_add_test(NAME SOURCES ... LIBRARIES ...)
 # One GoogleTest executable; each test case becomes a CTest test.
 function(orrery_add_test name)
