@@ -55,8 +55,7 @@ TEST_F(ConversionsDialogTest, ListsInOrderWithTheFirstTwoUnitsChosenAndTheTypeRe
         const char* first;
         const char* second;
     };
-    for (const Case& c : {Case{"Angle", "Degree", "Mil-Radian"}, Case{"Number Systems", "Base 10", "Binary"},
-                          Case{"Temperature", "Celius", "Fahrenheit"}, Case{"Force", "Dyne", "Newton"}}) {
+    for (const Case& c : {Case{"Angle", "Degree", "Mil-Radian"}, Case{"Force", "Dyne", "Newton"}}) {
         choose("typeList", c.type);
         EXPECT_EQ(list("fromList")->currentItem()->text(), c.first) << c.type;
         EXPECT_EQ(list("toList")->currentItem()->text(), c.second) << c.type;
@@ -87,8 +86,6 @@ TEST_F(ConversionsDialogTest, ConvertShowsTheResultOrTheMessage) {
     // chosen units and the box, and shows a refusal without touching the result.
     const Case cases[] = {
         {"Distance", "Mile", "Kilometer", "1", "1.60934400000000", ""},
-        {"Temperature", "Fahrenheit", "Celius", "32", "0", ""},
-        {"Distance", "Angstrom", "Parsec", "1e-300", kUnderflowResult, ""},
         {"Number Systems", "Binary", "Base 10", "101.1", "5.5", ""},
         {"Distance", "Meter", "Foot", "0", "", positive},
         {"Mass", "Gram", "Gram", "5", "", "Please select two different measurement units."},
