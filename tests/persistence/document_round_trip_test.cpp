@@ -38,14 +38,6 @@ TEST(DocumentRoundTrip, RichDocumentComesBackEqual) {
     EXPECT_EQ(back.document.text.text, "Grüße ÷ π\r\nline two ²");
 }
 
-TEST(DocumentRoundTrip, CurvesTakeTheKeyTablesOwnKeys) {
-    Model m = testing::smallModel();
-    // A key typed as a character may carry another label; the file keeps only its index.
-    m.document.curves[0].tokens[2].label = "X typed";
-    const LoadedDocument back = loaded(testing::readFileBytes(testing::fileBytes(m)));
-    EXPECT_EQ(back.document.curves[0].tokens[2], keyAt(key::kX));
-}
-
 // With one count for all curves the missing entries were never stored: they
 // grow with defaults just the same.
 TEST(DocumentRoundTrip, ShortSharedPointCountsGrowForEveryCurve) {
