@@ -8,7 +8,7 @@ namespace orrery {
 namespace {
 
 TEST(InputReading, EachExpressionReadsAsListed) {
-    testing::forEachCase(ORRERY_TEST_DATA_DIR "/reading_cases.txt", 60, [](const testing::Case& c) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/reading_cases.txt", 50, [](const testing::Case& c) {
         ASSERT_EQ(c.fields.size(), 2u);
         const InputReading reading = readInput(testing::keysFor(c.fields[0]), {});
         ASSERT_FALSE(reading.message) << reading.message->text;

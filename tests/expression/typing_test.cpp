@@ -12,14 +12,11 @@ std::string labelsOf(const std::vector<ExpressionToken>& tokens) {
 }
 
 TEST(FunctionNameTyping, LettersResolveIntoFunctionKeys) {
-    EXPECT_EQ(labelsOf(typeText("3sinx").tokens), "3 sin x");
-    EXPECT_EQ(labelsOf(typeText("sin(x)").tokens), "sin ( x )");
+    // The case files type sin, sqrt and names split by a space; these are the harder ones.
     EXPECT_EQ(labelsOf(typeText("sinhx").tokens), "sinh x");
     EXPECT_EQ(labelsOf(typeText("acosx").tokens), "arccos x");
     EXPECT_EQ(labelsOf(typeText("COSHX").tokens), "cosh x");
-    // A space ends a name, so two names can follow each other.
-    EXPECT_EQ(labelsOf(typeText("sin cos x").tokens), "sin cos x");
-    EXPECT_EQ(labelsOf(typeText("sqrt2").tokens), "sqrt 2");
+    EXPECT_EQ(labelsOf(typeText("1\xff\xfe" "2\xc3").tokens), "1 2");  // invalid UTF-8 is ignored
 }
 
 TEST(FunctionNameTyping, TheSixthLetterResolvesAtOnce) {
@@ -100,10 +97,6 @@ TEST(FunctionNameTyping, TextBeyondTheLimitIsRefusedOnce) {
     EXPECT_EQ(typed.tokens.size(), 2000u);
     ASSERT_EQ(typed.messages.size(), 1u);
     EXPECT_EQ(typed.messages[0].caption, "INPUT ERROR");
-}
-
-TEST(FunctionNameTyping, InvalidUtf8IsIgnoredNotTrusted) {
-    EXPECT_EQ(labelsOf(typeText("1\xff\xfe" "2\xc3").tokens), "1 2");
 }
 
 }  // namespace

@@ -45,8 +45,11 @@ struct Layout {
     Layout& limits(double a, double b, double c, double d) { return f64(a).f64(b).f64(c).f64(d); }
 };
 
-Layout startUpSettingsBytes() {
+// The tag, the start-up settings and range, and the opening of the one curve
+// every test document begins with.
+Layout startOfDocument() {
     Layout l;
+    l.raw(std::string_view("097\0", 4));
     l.u32s({0x009B009B, 0x00009B00, 0x009B0000, 0x00009B9B, 0x0000009B, 0x009B9B00, 0x00006464, 0x00640064,
             0x00646400, 0x0037C837});  // curve colours
     l.u32s({0x00009B9B, 0x009B9B00, 0x0037009B, 0x00009B9B, 0x0000009B, 0x009B9B00, 0x00006464, 0x00640064,
@@ -56,35 +59,27 @@ Layout startUpSettingsBytes() {
     l.u32s({1, 1, 1, 1, 1, 1, 1, 1, 1, 1});                     // thicknesses
     l.u32(1).u32(0x004B7A70).u32(0).limits(-5, 5, -5, 5);        // the first curve's limits
     l.u32(0x000000EB).u32(0x00FFFFFF).u32(0x00003700).u32(0x009B009B);
-    l.u8(1).u8(1).u8(1).u8(1).u32(1);  // all-curves flags, Cartesian axes
+    l.u8(1).u8(1).u8(1).u8(1).u32(1);                        // all-curves flags, Cartesian axes
+    l.limits(-5, 5, -5, 5).u32(1).u32(0);                    // range, one curve, current 0
+    l.u32(0).limits(-5, 5, -5, 5).f64(1.0).f64(0.0);         // curve 0, its limits, domain scale and offset
     return l;
 }
 
-TEST(DocumentBytes, StartUpDocumentIsByteExact) {
-    Layout l;
-    l.raw(std::string_view("097\0", 4));
-    l.bytes += startUpSettingsBytes().bytes;
-    l.limits(-5, 5, -5, 5).u32(1).u32(0);                           // range, one curve, current 0
-    l.u32(0).limits(-5, 5, -5, 5).f64(1.0).f64(0.0).u32(0);        // 56-byte empty curve
-    l.f64(0.75).f64(0.25).u8(0);                                     // anchor, text hidden
-    l.u8(0).u8(0).u8(0).u32(0x00A50000).u32(4).u32(4).u32(0);       // style, no text
-    ASSERT_EQ(l.bytes.size(), 424u);
-    EXPECT_EQ(fileBytes(testing::startUpModel()), l.bytes);
-}
+// Text anchor, hidden, and the start-up style.
+Layout& textStyle(Layout& l) { return l.f64(0.75).f64(0.25).u8(0).u8(0).u8(0).u8(0).u32(0x00A50000).u32(4).u32(4); }
 
-TEST(DocumentBytes, CurveRecordsAndTextBlock) {
-    Layout l;
-    l.raw(std::string_view("097\0", 4));
-    l.bytes += startUpSettingsBytes().bytes;
-    l.limits(-5, 5, -5, 5).u32(1).u32(0);
-    l.u32(0).limits(-5, 5, -5, 5).f64(1.0).f64(0.0);
-    l.u32(3).u32(17).u32(1).u32(3).u8(1);              // sin ( x, derivative shown
-    l.u32(2).f64(1).f64(3).f64(2).f64(4);              // x values before y values
-    l.f64(0.75).f64(0.25).u8(0);
-    l.u8(0).u8(0).u8(0).u32(0x00A50000).u32(4).u32(4);
-    l.u32(3).raw("abc").u8(0);                         // length, bytes, one zero byte
-    ASSERT_EQ(l.bytes.size(), 477u);
-    EXPECT_EQ(fileBytes(testing::smallModel()), l.bytes);
+TEST(DocumentBytes, StartUpAndSmallDocumentsAreByteExact) {
+    Layout startUp = startOfDocument();
+    textStyle(startUp.u32(0)).u32(0);  // no keys: a 56-byte curve; no text
+    ASSERT_EQ(startUp.bytes.size(), 424u);
+    EXPECT_EQ(fileBytes(testing::startUpModel()), startUp.bytes);
+
+    Layout small = startOfDocument();
+    small.u32(3).u32(17).u32(1).u32(3).u8(1);      // sin ( x, derivative shown
+    small.u32(2).f64(1).f64(3).f64(2).f64(4);      // x values before y values
+    textStyle(small).u32(3).raw("abc").u8(0);     // length, bytes, one zero byte
+    ASSERT_EQ(small.bytes.size(), 477u);
+    EXPECT_EQ(fileBytes(testing::smallModel()), small.bytes);
 }
 
 TEST(DocumentBytes, EmptyCurveOmitsDerivativeAndPointsAndKeyedCurveEndsWithZeroPoints) {
