@@ -83,7 +83,7 @@ double argument(const std::vector<std::string>& w, std::size_t i) {
 
 TEST(DistributionGolden, EveryCaseHolds) {
     const std::vector<GoldenCase> cases = loadCases();
-    ASSERT_GT(cases.size(), 100u) << "distributions.txt not found or cut short";
+    ASSERT_GT(cases.size(), 90u) << "distributions.txt not found or cut short";
     for (const GoldenCase& c : cases) {
         SCOPED_TRACE("distributions.txt line " + std::to_string(c.line) + ": " + c.text);
         ASSERT_FALSE(c.operation.empty() || c.expected.empty()) << "malformed line";
