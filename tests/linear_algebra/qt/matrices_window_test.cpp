@@ -120,7 +120,6 @@ TEST_F(MatricesTest, TransfersTakeTheResultAndItsSize) {
     click("toA");
     click("toB");
     EXPECT_EQ(messages.captions(), (std::vector<std::string>{"Nothing to transfer", "Nothing to transfer"}));
-    EXPECT_EQ(messages.shown[0].text, "Please perform an operation to create a result matrix.\n");
 
     enter(Operand::Left, 2, 1, {"1", "2"});
     enter(Operand::Right, 1, 3, {"1", "2", "3"});
