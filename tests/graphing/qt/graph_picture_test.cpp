@@ -57,27 +57,21 @@ TEST_F(GraphPicture, SketchReturnsRefusalsAndRepaintsDoNot) {
 }
 
 TEST_F(GraphPicture, NoLineThroughAPoleWhileSteepCurvesStayWhole) {
-    // Strips around x = 0 and x = pi/2, away from the edges where the
-    // branches leave the picture.
+    // Which neighbours are joined is settled in the plot; here, that the
+    // picture follows it at any thickness. A strip around x = 0, away from
+    // the edges where the branches leave the picture.
     const QRect atZero(216, 30, 8, 380);
-    const QRect atHalfPi(279, 30, 8, 380);
-    struct Case {
-        const char* text;
-        QRect strip;
-        bool crossed;  // a line runs through the strip's height
-    };
-    for (const Case& c : {Case{"1/x", atZero, false}, Case{"tan x", atHalfPi, false},
-                          Case{"1000x", atZero, true}, Case{"arctan(1000x)*5", atZero, true}}) {
+    for (const auto& [text, crossed] : {std::pair{"1/x", false}, std::pair{"1000x", true}}) {
         view.resetAll();
-        type(c.text);
+        type(text);
         widget.sketch();
         for (int thickness : {1, 3}) {
             settings.setThickness(0, thickness, true);
-            const int pixels = curvePixels(shot(), c.strip);
-            if (c.crossed)
-                EXPECT_GT(pixels, 300 * thickness) << c.text << " thickness " << thickness;
+            const int pixels = curvePixels(shot(), atZero);
+            if (crossed)
+                EXPECT_GT(pixels, 300 * thickness) << text << " thickness " << thickness;
             else
-                EXPECT_EQ(pixels, 0) << c.text << " thickness " << thickness;
+                EXPECT_EQ(pixels, 0) << text << " thickness " << thickness;
         }
     }
 
@@ -141,9 +135,7 @@ TEST_F(GraphPicture, BoxedAxesFrameTheAreaWithAGrid) {
     // Between the labels, which overlap the frame on both sides.
     EXPECT_EQ(image.pixelColor(20, 120), axes);
     EXPECT_EQ(image.pixelColor(419, 120), axes);
-    EXPECT_EQ(image.pixelColor(110, 20), axes);
     EXPECT_EQ(image.pixelColor(60, 100), kGreen) << "first of nine vertical grid lines";
-    EXPECT_EQ(image.pixelColor(100, 60), kGreen);
     EXPECT_EQ(image.pixelColor(80, 80), background());
 
     settings.axesType = 0;
