@@ -25,12 +25,6 @@ std::vector<double> samples(const std::string& text, double xMin, double xMax, i
     return sampleCurve(context, *prepared.program);
 }
 
-TEST(Derivative, OfAStraightLineIsItsSlopeEverywhere) {
-    const std::vector<double> d = derivativeSamples(samples("2x", -5, 5, 500), -5, 5);
-    ASSERT_EQ(d.size(), 500u);
-    for (double v : d) EXPECT_NEAR(v, 2.0, 1e-9);
-}
-
 TEST(Derivative, UndefinedUpToAndIncludingTheFirstDefinedSample) {
     const std::vector<double> y = samples("sqrt(x)", -5, 5, 500);
     ASSERT_TRUE(isNoValue(y[249]));
@@ -65,14 +59,6 @@ TEST(Derivative, ShortInputsAndOverflow) {
     const std::vector<double> withNan = {0, std::numeric_limits<double>::quiet_NaN(), 2};
     EXPECT_EQ(derivativeSamples(withNan, 0, 2)[0], kUndefinedHigh);
     EXPECT_EQ(derivativeSamples(withNan, 0, 2)[1], 1.0);
-}
-
-TEST(Simpson, SquareOnZeroToThreeWithThreePointsIsExactlyNine) {
-    std::int32_t n = 3;
-    const std::optional<double> integral = simpson(typed("x^2"), 0, 0, 3, n);
-    ASSERT_TRUE(integral);
-    EXPECT_EQ(*integral, 9.0);
-    EXPECT_EQ(n, 3);
 }
 
 TEST(Simpson, ConvergesOnSmoothCurves) {
@@ -113,9 +99,10 @@ TEST(Simpson, PointCountIsBroughtToAnOddCountInRangeAndWrittenBack) {
     }
 }
 
-TEST(Simpson, IntervalsReversedEmptyOrNotFinite) {
+TEST(Simpson, IntervalsForwardReversedEmptyOrNotFinite) {
     const auto tokens = typed("x^2");
     std::int32_t n = 3;
+    EXPECT_EQ(*simpson(tokens, 0, 0, 3, n), 9.0);  // exact with three points
     EXPECT_EQ(*simpson(tokens, 0, 3, 0, n), -9.0);
     EXPECT_EQ(*simpson(tokens, 0, 2, 2, n), 0.0);
     const double inf = std::numeric_limits<double>::infinity();

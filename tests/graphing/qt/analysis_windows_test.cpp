@@ -89,7 +89,7 @@ TEST_F(AnalysisWindowsTest, AnalysisListsMarksAndReadsOutResults) {
     EXPECT_EQ(std::count(dialogs.clipboard.begin(), dialogs.clipboard.end(), '\n'), 2);
     EXPECT_EQ(dialogs.clipboard.substr(0, 38), "1. Zero         x = -1.414213562373095");
 
-    // Every search kind, and what each refuses.
+    // Every search kind, and what the window itself refuses.
     struct Search {
         int search;
         int second;
@@ -103,7 +103,6 @@ TEST_F(AnalysisWindowsTest, AnalysisListsMarksAndReadsOutResults) {
         {2, 0, "-5", {}, "Please choose two different curves to intersect."},
         {2, 2, "-5", {}, "Curve 3 has no expression."},
         {0, 1, "abc", {}, "Please enter a number in From x and To x."},
-        {0, 1, "6", {}, "The interval needs two finite numbers with XMIN less than XMAX."},
     };
     for (const Search& s : searches) {
         messages.shown.clear();
@@ -168,6 +167,7 @@ TEST_F(AnalysisWindowsTest, TableListsComputesLazilyCopiesAndSaves) {
     click(window, "saveButton");
     EXPECT_EQ(lastMessage(), "Could not write the file " + folder.path().toStdString() + "/missing/table.csv.");
 
+    // The window's own refusals; the range's are the table's.
     struct Refusal {
         const char* step;
         const char* count;
@@ -175,10 +175,8 @@ TEST_F(AnalysisWindowsTest, TableListsComputesLazilyCopiesAndSaves) {
         std::string message;
     };
     const Refusal refusals[] = {
-        {"0", "3", true, "Start and step need finite numbers, and the step cannot be 0."},
         {"x", "3", true, "Please enter numbers in Start x and Step."},
         {"1", "2.5", true, "The number of rows needs to be from 1 to 100000."},
-        {"1", "100001", true, "The number of rows needs to be from 1 to 100000."},
         {"1", "3", false, "Please check at least one curve."},
     };
     for (const Refusal& r : refusals) {
