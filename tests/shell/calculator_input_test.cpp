@@ -96,7 +96,7 @@ std::string shown(Calculator& calc) {
 
 TEST(CalculatorInputTest, EditingTable) {
     testing::forEachCase(
-        ORRERY_TEST_DATA_DIR "/calculator_editing.txt", 40, [](const testing::Case& c) {
+        ORRERY_TEST_DATA_DIR "/calculator_editing.txt", 30, [](const testing::Case& c) {
             ASSERT_EQ(c.fields.size(), 5u);
             Calculator calc;
             const std::string caption = run(calc, c.fields[0], lineStartsOf(c.fields[1]));
