@@ -33,22 +33,19 @@ bool curveNear(const QImage& image, int x, int y) {
     return false;
 }
 
-TEST_F(MainFrameTest, TypingThreeSinXAndEnterDrawsTheCurveWhereTheMappingPutsIt) {
+// Where the graph window maps each point is the graph picture test's; here, that
+// typing at the window and Enter get a curve drawn and the frame told.
+TEST_F(MainFrameTest, TypingThreeSinXAndEnterDrawsTheCurve) {
     type("3sinx\r");
     const QImage image = graphImage();
     const int W = image.width() / static_cast<int>(image.devicePixelRatio());
     const int H = image.height() / static_cast<int>(image.devicePixelRatio());
-    ASSERT_GT(W, 100);
-    int onCurve = 0;
-    for (double x : {-4.0, -2.2, -1.0, 0.7, 1.57, 2.5, 4.1}) {
+    for (double x : {-2.2, 1.57}) {
         const int px = static_cast<int>(20 + (W - 40) * (x + 5) / 10);
         const int py = static_cast<int>(20 + (H - 40) * (5 - 3 * std::sin(x)) / 10);
-        onCurve += curveNear(image, px, py) ? 1 : 0;
+        EXPECT_TRUE(curveNear(image, px, py)) << x;
         EXPECT_FALSE(curveNear(image, px, py + 40)) << x;
     }
-    EXPECT_EQ(onCurve, 7);
-    // Far from the curve the background stays white.
-    EXPECT_EQ(image.pixelColor(W / 2 + 30, 25), QColor(Qt::white));
     EXPECT_EQ(frame->frameStatusBar().texts(), graphShownStatus());
     EXPECT_TRUE(frame->menus().isEnabled(command::kSave));
     EXPECT_TRUE(messages.shown.empty());
