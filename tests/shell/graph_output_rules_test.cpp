@@ -20,14 +20,11 @@ TEST(ExportNames, ExtensionPicksTheFormatOrTheMessage) {
         std::string message;
     };
     const Case cases[] = {
-        {"/t/g.bmp", ExportFormat::Bmp, ""},        {"/t/G.GIF", ExportFormat::Gif, ""},
-        {"/t/g.jpeg", ExportFormat::Jpeg, ""},      {"/t/Graph.JPEG", ExportFormat::Jpeg, ""},
-        {"/t/g.png", ExportFormat::Png, ""},        {"/t/g.svg", ExportFormat::Svg, ""},
-        {"/t/g.Pdf", ExportFormat::Pdf, ""},        {"/t/g.jpg", std::nullopt, refused},
-        {"/t/g.qpl", std::nullopt, "Please use File -> Save for \"qpl\" files."},
-        {"/t/graph", std::nullopt, "Your file /t/graph has no extension."},
-        {"/t/.png", std::nullopt, "Improper file name"},
-        {"", std::nullopt, "Please enter a file name"},
+        {"/t/g.bmp", ExportFormat::Bmp, ""},  {"/t/G.GIF", ExportFormat::Gif, ""},
+        {"/t/Graph.JPEG", ExportFormat::Jpeg, ""}, {"/t/g.png", ExportFormat::Png, ""},
+        {"/t/g.svg", ExportFormat::Svg, ""},  {"/t/g.Pdf", ExportFormat::Pdf, ""},
+        // The other refusals are the file-name checks' own, tested with them.
+        {"/t/g.jpg", std::nullopt, refused},  {"/t/graph", std::nullopt, "Your file /t/graph has no extension."},
     };
     for (const Case& c : cases) {
         const auto problem = checkExportPath(c.path);

@@ -21,35 +21,24 @@ SymbolLayout tenPixelLayout(std::vector<SymbolEntry> entries, int cursorEntry) {
     return SymbolLayout(std::move(entries), advances, 100, 10, cursorEntry);
 }
 
-TEST(SymbolLayoutTest, BreaksLinesOneCharacterFromTheLeft) {
+TEST(SymbolLayoutTest, BreaksLinesAndShowsTheCursorLineBelowTheLineBeforeIt) {
+    // At the end: the last two lines; the cursor box one character after 8.
     const SymbolLayout layout = tenPixelLayout(digits(8), 8);
-    EXPECT_EQ(layout.lineCount(), 3);
     EXPECT_EQ(layout.lineStarts(), (std::vector<int>{0, 3, 6}));
-    EXPECT_EQ(layout.entryX(0), 10);
     EXPECT_EQ(layout.entryX(2), 30);
     EXPECT_EQ(layout.entryX(3), 10);
     EXPECT_EQ(layout.entryLine(7), 2);
-}
-
-TEST(SymbolLayoutTest, ShowsTheCursorLineBelowTheLineBeforeIt) {
-    // At the end: the last two lines; the cursor box one character after 8.
-    SymbolLayout layout = tenPixelLayout(digits(8), 8);
     EXPECT_EQ(layout.firstVisibleLine(), 1);
     EXPECT_EQ(layout.cursorLine(), 2);
     EXPECT_EQ(layout.cursorX(), 30);
     EXPECT_EQ(layout.cursorWidth(), 10);
 
-    layout = tenPixelLayout(digits(8), 4);
-    EXPECT_EQ(layout.firstVisibleLine(), 0);
-    EXPECT_EQ(layout.cursorX(), 20);
-    // Back on the first line, the first two lines show.
-    EXPECT_EQ(tenPixelLayout(digits(8), 0).firstVisibleLine(), 0);
-    // One line shows in the upper row.
-    EXPECT_EQ(tenPixelLayout(digits(2), 2).firstVisibleLine(), 0);
+    EXPECT_EQ(tenPixelLayout(digits(8), 4).firstVisibleLine(), 0);
+    EXPECT_EQ(tenPixelLayout(digits(8), 4).cursorX(), 20);
     // Nothing typed: the cursor at the start of the text.
-    layout = tenPixelLayout({}, 0);
-    EXPECT_EQ(layout.lineStarts(), (std::vector<int>{0}));
-    EXPECT_EQ(layout.cursorX(), 10);
+    const SymbolLayout empty = tenPixelLayout({}, 0);
+    EXPECT_EQ(empty.lineStarts(), (std::vector<int>{0}));
+    EXPECT_EQ(empty.cursorX(), 10);
 }
 
 TEST(SymbolLayoutTest, ClicksFindTheKeyOrTheEnd) {
@@ -81,16 +70,11 @@ TEST(SymbolLayoutTest, EntriesShowEachKeyInItsColour) {
     Curve curve;
     for (int key : {17, 1, 43, 26, 3, 2, 30}) curve.tokens.push_back(keyAt(key));
     const std::vector<SymbolEntry> entries = symbolEntries(curve, "");
-    std::vector<std::string> texts;
-    std::vector<SymbolColor> colors;
-    for (const SymbolEntry& e : entries) {
-        texts.push_back(e.text);
-        colors.push_back(e.color);
-    }
-    EXPECT_EQ(texts, (std::vector<std::string>{"sin", "(", "\u03A0", "\u00B7", "x", ")", "Reset"}));
     using C = SymbolColor;
-    EXPECT_EQ(colors, (std::vector<C>{C::Function, C::Bracket, C::Number, C::Operator, C::Function,
-                                      C::Bracket, C::Other}));
+    const std::vector<SymbolEntry> expected{{"sin", C::Function, 0}, {"(", C::Bracket, 1}, {"\u03A0", C::Number, 2},
+                                            {"\u00B7", C::Operator, 3}, {"x", C::Function, 4}, {")", C::Bracket, 5},
+                                            {"Reset", C::Other, 6}};
+    EXPECT_EQ(entries, expected);
 }
 
 }  // namespace

@@ -19,8 +19,6 @@ AppearanceDialogs& appearance(MainFrame& frame) {
 }
 
 TEST_F(MainFrameTest, AppearanceCommandsAnswerFromMenusAndAccelerators) {
-    for (int id : {command::kCurveLook, command::kDomainsRange, command::kSetColors, command::kOpenProfile})
-        EXPECT_TRUE(frame->menus().isEnabled(id)) << id;
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     struct Case {

@@ -117,8 +117,6 @@ TEST_F(GraphOutputTest, RefusedOrUnwritableNamesWriteNothingAndKeepTheTitle) {
     const Case cases[] = {
         {path("g.jpg"), "File Type Error",
          "Only files with extensions \"bmp\", \"gif\", \"jpeg\", \"png\", \"svg\", \"pdf\" can be exported by Orrery."},
-        {path("g.qpl"), "File Type Error", "Please use File -> Save for \"qpl\" files."},
-        {path("graph"), "File Type Error", "Your file " + path("graph") + " has no extension."},
         {path("missing/g.png"), "Orrery_742", "Could not save the file: " + path("missing/g.png")},
     };
     for (const Case& c : cases) {
@@ -166,16 +164,7 @@ TEST_F(GraphOutputTest, ResultsAndTextTravelThroughTheClipboard) {
     type("/2\r");
     EXPECT_EQ(frame->view().curves().current().value, 512.0);
 
-    // Scientific results paste with their value intact.
-    frame->HandleCommand(command::kReset);
-    type("10^20*1.5\r");
-    frame->HandleCommand(command::kCopyResult);
-    EXPECT_EQ(dialogs.clipboard, "1.500000000\u00B710^20");
-    for (int i = 0; i < 9; ++i) frame->HandleCommand(command::kBack);
-    frame->HandleCommand(command::kPasteResult);
-    type("\r");
-    EXPECT_EQ(frame->view().curves().current().value, 1.5e20);
-
+    // How a scientific result types back is the result text's own test.
     // Text from another program, with its line break.
     frame->HandleCommand(command::kReset);
     dialogs.clipboard = "2\u00D721\n";

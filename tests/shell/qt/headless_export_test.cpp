@@ -89,25 +89,25 @@ TEST_F(HeadlessExportTest, ADocumentIsDrawnWithItsOwnColoursAndRange) {
 }
 
 TEST_F(HeadlessExportTest, AnyMessageWritesNothingAndFails) {
+    using Range = std::optional<std::array<std::string, 4>>;
     struct Case {
-        ExportRequest request;
+        std::string output, document;
+        std::vector<std::string> curves;
+        Range range;
         std::string err;  // its start
     };
     const Case cases[] = {
-        {{path("g.png"), 200, 100, std::nullopt, "", {"x", "3+*"}}, "SYNTAX ERROR: Curve# 2: "},
-        {{path("g.png"), 200, 100, std::nullopt, "", {"2qz"}}, "ERROR: TYPO: 'q' does not match"},
-        {{path("g.png"), 200, 100, std::nullopt, "", {"", "x"}}, "NOT SO FAST!: "},
-        {{path("g.jpg"), 200, 100, std::nullopt, "", {"x"}}, "File Type Error: Only files with extensions"},
-        {{path("g.png"), 200, 100, std::array<std::string, 4>{"1", "-1", "0", "1"}, "", {"x"}},
-         "INVALID SCALING PARAMETERS: "},
-        {{path("g.png"), 200, 100, std::nullopt, path("none.qpl"), {}},
-         "FILE ERROR: Cannot draw the graph from the file "},
-        {{path("g.png"), 200, 100, std::nullopt, path("photo.png"), {}},
-         "File Type Error: This program does not open files with extension: png"},
-        {{path("no/g.png"), 200, 100, std::nullopt, "", {"x"}}, "Orrery_742: Could not save the file: "},
+        {"g.png", "", {"x", "3+*"}, {}, "SYNTAX ERROR: Curve# 2: "},
+        {"g.png", "", {"2qz"}, {}, "ERROR: TYPO: 'q' does not match"},
+        {"g.png", "", {"", "x"}, {}, "NOT SO FAST!: "},
+        {"g.jpg", "", {"x"}, {}, "File Type Error: Only files with extensions"},
+        {"g.png", "", {"x"}, Range{{"1", "-1", "0", "1"}}, "INVALID SCALING PARAMETERS: "},
+        {"g.png", path("none.qpl"), {}, {}, "FILE ERROR: Cannot draw the graph from the file "},
+        {"g.png", path("photo.png"), {}, {}, "File Type Error: This program does not open files with extension: png"},
+        {"no/g.png", "", {"x"}, {}, "Orrery_742: Could not save the file: "},
     };
     for (const Case& c : cases) {
-        const ExportRun r = run(c.request);
+        const ExportRun r = run({path(c.output), 200, 100, c.range, c.document, c.curves});
         EXPECT_EQ(r.status, 1) << c.err;
         EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << r.err;
         EXPECT_TRUE(std::filesystem::is_empty(dir.path().toStdString())) << c.err;

@@ -61,6 +61,11 @@ TEST(SymbolDisplayTest, ShowsTwoLinesAroundTheCursor) {
     EXPECT_GT(countPixels(image.copy(0, h / 2, image.width(), h / 3), greenish), 10);
     f.face.cursorKey(CalculatorInput::CursorKey::Home);
     EXPECT_EQ(display->symbolLayout().firstVisibleLine(), 0);
+    // Down and Up move by the lines on screen.
+    f.face.cursorKey(CalculatorInput::CursorKey::Down);
+    EXPECT_EQ(f.curve().cursor, display->lineStarts()[1]);
+    f.face.cursorKey(CalculatorInput::CursorKey::Up);
+    EXPECT_EQ(f.curve().cursor, 0);
 }
 
 TEST(SymbolDisplayTest, AClickPlacesTheCursorAndGivesFocusBack) {
