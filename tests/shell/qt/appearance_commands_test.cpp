@@ -48,7 +48,7 @@ TEST_F(MainFrameTest, AppliedWindowSizesReachTheLayoutAndTheMenus) {
     EXPECT_FALSE(frame->settings().toolTips);
     EXPECT_FALSE(frame->settings().splitScreen);
     EXPECT_TRUE(frame->settings().modified);
-    EXPECT_NE(frame->menus().action(command::kToolTips)->text(), "&Remove Tooltips");
+    EXPECT_EQ(frame->menus().action(command::kToolTips)->text(), "&Restore Tooltips");
     EXPECT_EQ(frame->graph().width(), frame->client().width()) << "the graph fills the window";
 }
 
